@@ -29,7 +29,7 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core)
+build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-urw-base35)
 
 # Configures once (extra arguments go to CMake, e.g. -DCMAKE_BUILD_TYPE=Debug) and
 # builds; a second run rebuilds only what changed.

@@ -1,0 +1,203 @@
+// The main window as it opens: every control in place, with its text, kind and
+// visibility, the option group, the tab order and the gas of the load step.
+
+#include "ui/formvelmora.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using velmora::Form_Velmora;
+
+namespace {
+
+struct ExpectedControl {
+    const char* name;
+    const char* className;
+    const char* parent; // objectName of the container, "" for the client area
+    const char* text;
+    QRect geometry; // pixels at 15 twips a pixel
+    bool visible;
+};
+
+// Written out from the window's design, independently of the table the window is built
+// from. Children of the picture box sit 2 pixels in, past its border.
+const ExpectedControl expectedControls[] = {
+    {"Command1", "velmora::WrappingButton", "", "Coose an Input Option", {8, 152, 89, 41}, true},
+    {"Frame3", "QGroupBox", "", "", {8, 16, 89, 41}, true},
+    {"Text_gama", "QLineEdit", "Frame3", "1.4", {32, 16, 33, 19}, true},
+    {"Label_gama", "QLabel", "Frame3", "γ =", {8, 16, 33, 17}, true},
+    {"Frame2", "QGroupBox", "", "Input options", {8, 64, 89, 81}, true},
+    {"Option_FLD4", "QRadioButton", "Frame2", "4 f L*/D ", {16, 56, 65, 17}, true},
+    {"Option_M", "QRadioButton", "Frame2", "M", {16, 24, 41, 17}, true},
+    {"Picture1", "velmora::PictureBox", "", "", {8, 208, 249, 177}, true},
+    {"Label8", "velmora::CaptionLabel", "Picture1", "4 f L*/D", {10, 10, 41, 17}, false},
+    {"Frame1", "QGroupBox", "", "", {112, 16, 145, 177}, true},
+    {"Text_Msub", "QLineEdit", "Frame1", "1.153", {40, 24, 41, 19}, true},
+    {"Text_Msup", "QLineEdit", "Frame1", "", {80, 24, 41, 19}, false},
+    {"Text_FLD4", "QLineEdit", "Frame1", "1", {80, 48, 41, 19}, true},
+    {"Text_PoPostar", "QLineEdit", "Frame1", "1", {80, 144, 41, 19}, true},
+    {"Text_RoRostar", "QLineEdit", "Frame1", "1", {80, 120, 41, 19}, true},
+    {"Text_PPstar", "QLineEdit", "Frame1", "1", {80, 96, 41, 19}, true},
+    {"Text_TTstar", "QLineEdit", "Frame1", "1", {80, 72, 41, 19}, true},
+    {"Label_M", "QLabel", "Frame1", "M =", {16, 24, 25, 17}, true},
+    {"Label_FLD4", "QLabel", "Frame1", "4 f L*/D =", {16, 48, 57, 17}, true},
+    {"Label_PoPoStar", "QLabel", "Frame1", "Po/Po*=", {16, 144, 49, 17}, true},
+    {"Label_RoRoStar", "QLabel", "Frame1", "ρ/ρ*    =", {16, 120, 33, 17}, true},
+    {"Label_PPstar", "QLabel", "Frame1", "p/p*  =", {16, 96, 33, 17}, true},
+    {"Label_TTstar", "QLabel", "Frame1", "T/T*  =", {16, 72, 41, 17}, true},
+};
+
+QString textOf(const QWidget* w)
+{
+    if (auto* box = qobject_cast<const QLineEdit*>(w))
+        return box->text();
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(w))
+        return frame->title();
+    return {};
+}
+
+} // namespace
+
+class FormVelmoraLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void control_data();
+    void control();
+    void windowHasTitleMenuAndFixedClientArea();
+    void everyCaptionFitsItsBox();
+    void optionsAreOneExclusiveGroupWithNoneSelected();
+    void noButtonIsPressedByEnter();
+    void tabOrderFollowsTabIndexAndSkipsHiddenBoxes();
+    void loadStepSetsGammaAndComputesNothing();
+};
+
+void FormVelmoraLayoutTest::control_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(expectedControls)); ++i)
+        QTest::newRow(expectedControls[i].name) << i;
+}
+
+void FormVelmoraLayoutTest::control()
+{
+    QFETCH(int, row);
+    const ExpectedControl& e = expectedControls[row];
+    Form_Velmora window;
+    window.show();
+
+    auto* w = window.findChild<QWidget*>(QString::fromLatin1(e.name));
+    QVERIFY(w);
+    QCOMPARE(QString::fromLatin1(w->metaObject()->className()), QString::fromLatin1(e.className));
+    const QWidget* expectedParent = *e.parent ? window.findChild<QWidget*>(QString::fromLatin1(e.parent))
+                                              : window.centralWidget();
+    QCOMPARE(w->parentWidget(), expectedParent);
+    QCOMPARE(textOf(w), QString::fromUtf8(e.text));
+    QCOMPARE(w->geometry(), e.geometry);
+    QCOMPARE(w->isVisible(), e.visible);
+}
+
+void FormVelmoraLayoutTest::windowHasTitleMenuAndFixedClientArea()
+{
+    Form_Velmora window;
+    window.show();
+    QCOMPARE(window.objectName(), QStringLiteral("Form_Velmora"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Velmora"));
+    QCOMPARE(window.centralWidget()->size(), QSize(269, 399));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+
+    const auto actions = window.menuBar()->actions();
+    QCOMPARE(actions.size(), 1);
+    QCOMPARE(actions.first()->objectName(), QStringLiteral("Mn_About"));
+    QCOMPARE(actions.first()->text(), QStringLiteral("About"));
+    QVERIFY(!actions.first()->menu());
+}
+
+void FormVelmoraLayoutTest::everyCaptionFitsItsBox()
+{
+    Form_Velmora window;
+    window.show();
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(needed <= label->contentsRect().width(), qPrintable(label->objectName()));
+        QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->objectName()));
+    }
+    for (const QRadioButton* option : window.findChildren<QRadioButton*>())
+        QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->objectName()));
+    for (const QGroupBox* frame : window.findChildren<QGroupBox*>())
+        QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width());
+
+    // The button's caption wraps; every line of it must lie inside the button.
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+    for (const QString& caption : {button->text(), QStringLiteral("Input value then CLICK")}) {
+        const QRect area = button->rect().adjusted(4, 4, -4, -4);
+        const QRect needed = button->fontMetrics().boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+        QVERIFY2(area.contains(needed), qPrintable(caption));
+    }
+}
+
+void FormVelmoraLayoutTest::optionsAreOneExclusiveGroupWithNoneSelected()
+{
+    Form_Velmora window;
+    window.show();
+    auto* optionM = window.findChild<QRadioButton*>(QStringLiteral("Option_M"));
+    auto* optionF = window.findChild<QRadioButton*>(QStringLiteral("Option_FLD4"));
+    QVERIFY(!optionM->isChecked());
+    QVERIFY(!optionF->isChecked());
+    optionM->setChecked(true);
+    optionF->setChecked(true);
+    QVERIFY(!optionM->isChecked());
+    QVERIFY(optionF->isChecked());
+}
+
+void FormVelmoraLayoutTest::noButtonIsPressedByEnter()
+{
+    Form_Velmora window;
+    window.show();
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+    QVERIFY(!button->isDefault());
+    QVERIFY(!button->autoDefault());
+}
+
+void FormVelmoraLayoutTest::tabOrderFollowsTabIndexAndSkipsHiddenBoxes()
+{
+    Form_Velmora window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    // The two options are one tab stop, as an option group is: arrow keys move within it.
+    const QStringList expected{"Text_TTstar", "Text_PPstar", "Text_RoRostar", "Text_PoPostar",
+                               "Picture1",    "Text_gama",   "Text_FLD4",     "Text_Msub",
+                               "Option_M",    "Command1",    "Text_TTstar"};
+    QStringList seen;
+    for (int i = 0; i < expected.size(); ++i) {
+        seen << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(seen, expected);
+}
+
+void FormVelmoraLayoutTest::loadStepSetsGammaAndComputesNothing()
+{
+    const Form_Velmora window;
+    const velmora::FlowState& s = window.flowState();
+    QCOMPARE(s.gama, 1.4);
+    QCOMPARE(s.gp1, 2.4);
+    QCOMPARE(s.expP0, 3.0000000000000004);
+    QCOMPARE(s.TTstar, 0.0);
+    QCOMPARE(s.PPstar, 0.0);
+    QCOMPARE(s.RoRostar, 0.0);
+    QCOMPARE(s.PoPostar, 0.0);
+}
+
+QTEST_MAIN(FormVelmoraLayoutTest)
+#include "formvelmora_layout_test.moc"

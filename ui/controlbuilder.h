@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/controltable.h"
+
+#include <QColor>
+#include <QFont>
+
+#include <span>
+
+class QWidget;
+
+namespace velmora {
+
+// Creates the controls of a layout table as children of client, in table order, each
+// with its objectName, text, geometry, font, colour and visibility, and chains the
+// focusable ones in ascending tab index.
+void buildControls(QWidget* client, std::span<const ControlSpec> table);
+
+[[nodiscard]] QColor toQColor(const Rgb& rgb);
+// The fonts are URW's metric twins of Helvetica (close to the classic 8-point dialog
+// font, so every caption fits its box) and DejaVu Sans for the Verdana of the About window.
+[[nodiscard]] QFont fontFor(ControlFont font);
+
+} // namespace velmora

@@ -1,0 +1,46 @@
+#include "ui/controltable.h"
+
+#include <array>
+
+namespace velmora {
+
+namespace {
+
+using K = ControlKind;
+
+// The γ and ρ labels carry their Greek letters as Unicode text; their boxes are narrow,
+// so they use the narrow cut of the interface font.
+constexpr std::array mainControls{
+    ControlSpec{"Command1", K::CommandButton, "", "Coose an Input Option", 120, 2280, 1335, 615, 22},
+    ControlSpec{"Frame3", K::Frame, "", "", 120, 240, 1335, 615, 12},
+    ControlSpec{"Text_gama", K::TextBox, "Frame3", "1.4", 480, 240, 495, 285, 13},
+    ControlSpec{"Label_gama", K::Label, "Frame3", "γ =", 120, 240, 495, 255, 14, true,
+                ControlFont::Greek},
+    ControlSpec{"Frame2", K::Frame, "", "Input options", 120, 960, 1335, 1215, 11},
+    ControlSpec{"Option_FLD4", K::OptionButton, "Frame2", "4 f L*/D ", 240, 840, 975, 255, 21},
+    ControlSpec{"Option_M", K::OptionButton, "Frame2", "M", 240, 360, 615, 255, 20},
+    ControlSpec{"Picture1", K::PictureBox, "", "", 120, 3120, 3735, 2655, 9},
+    ControlSpec{"Label8", K::Label, "Picture1", "4 f L*/D", 120, 120, 615, 255, 10, false,
+                ControlFont::ChartCaption, nullptr, &chartBackground},
+    ControlSpec{"Frame1", K::Frame, "", "", 1680, 240, 2175, 2655, 0},
+    ControlSpec{"Text_Msub", K::TextBox, "Frame1", "1.153", 600, 360, 615, 285, 17},
+    ControlSpec{"Text_Msup", K::TextBox, "Frame1", "", 1200, 360, 615, 285, 16, false},
+    ControlSpec{"Text_FLD4", K::TextBox, "Frame1", "1", 1200, 720, 615, 285, 15},
+    ControlSpec{"Text_PoPostar", K::TextBox, "Frame1", "1", 1200, 2160, 615, 285, 4},
+    ControlSpec{"Text_RoRostar", K::TextBox, "Frame1", "1", 1200, 1800, 615, 285, 3},
+    ControlSpec{"Text_PPstar", K::TextBox, "Frame1", "1", 1200, 1440, 615, 285, 2},
+    ControlSpec{"Text_TTstar", K::TextBox, "Frame1", "1", 1200, 1080, 615, 285, 1},
+    ControlSpec{"Label_M", K::Label, "Frame1", "M =", 240, 360, 375, 255, 19},
+    ControlSpec{"Label_FLD4", K::Label, "Frame1", "4 f L*/D =", 240, 720, 855, 255, 18},
+    ControlSpec{"Label_PoPoStar", K::Label, "Frame1", "Po/Po*=", 240, 2160, 735, 255, 8},
+    ControlSpec{"Label_RoRoStar", K::Label, "Frame1", "ρ/ρ*    =", 240, 1800, 495, 255, 7, true,
+                ControlFont::Greek},
+    ControlSpec{"Label_PPstar", K::Label, "Frame1", "p/p*  =", 240, 1440, 495, 255, 6},
+    ControlSpec{"Label_TTstar", K::Label, "Frame1", "T/T*  =", 240, 1080, 615, 255, 5},
+};
+
+} // namespace
+
+std::span<const ControlSpec> mainWindowControls() { return mainControls; }
+
+} // namespace velmora

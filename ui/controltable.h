@@ -1,0 +1,54 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// The windows' layouts as data: every control with its container, text, place and size
+// in twips (1/1440 inch) and tab index, in the order the controls are stored. The
+// windows are built from these tables in one loop; nothing else places a control.
+
+namespace velmora {
+
+enum class ControlKind { CommandButton, Frame, TextBox, Label, OptionButton, PictureBox };
+
+enum class ControlFont {
+    Interface,    // the window's interface font
+    Greek,        // the two labels with Greek letters, in a narrow cut of the same sans
+    ChartCaption, // the chart's caption: italic sans serif, 8.25 pt
+    AboutTitle,   // the About window's description: sans serif, 9.75 pt
+    AboutText,    // the rest of the About window: sans serif, 8.25 pt
+};
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct ControlSpec {
+    std::string_view name;      // the widget's objectName
+    ControlKind kind;
+    std::string_view container; // empty for the window's client area
+    std::string_view text;      // caption or initial text, UTF-8, blanks as they stand
+    int left, top, width, height; // twips from the container's top-left corner
+    int tabIndex;
+    bool visible = true;
+    ControlFont font = ControlFont::Interface;
+    const Rgb* textColour = nullptr; // nullptr: the system's text colour
+    const Rgb* background = nullptr; // nullptr: the container's background
+};
+
+inline constexpr int twipsPerPixel = 15; // at 96 dots per inch
+inline constexpr int pixelsFromTwips(int twips) { return twips / twipsPerPixel; }
+
+inline constexpr Rgb chartBackground{255, 255, 192}; // light yellow, chart and About window
+inline constexpr Rgb inactiveBox{200, 200, 200};
+inline constexpr Rgb activeBox{255, 255, 255};
+
+// Form_Velmora: client area 4035 × 5985 twips.
+inline constexpr int mainWindowWidth = 4035;
+inline constexpr int mainWindowHeight = 5985;
+std::span<const ControlSpec> mainWindowControls();
+
+} // namespace velmora

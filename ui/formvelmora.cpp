@@ -1,0 +1,43 @@
+#include "ui/formvelmora.h"
+
+#include "ui/controlbuilder.h"
+#include "ui/controltable.h"
+#include "ui/messageboxmessenger.h"
+
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+
+namespace velmora {
+
+Form_Velmora::Form_Velmora(Messenger* messenger, QWidget* parent) : QMainWindow(parent)
+{
+    if (!messenger) {
+        ownMessenger_ = std::make_unique<MessageBoxMessenger>(this);
+        messenger = ownMessenger_.get();
+    }
+    messenger_ = messenger;
+
+    setObjectName(QStringLiteral("Form_Velmora"));
+    setWindowTitle(QString::fromUtf8(applicationTitle));
+    setFont(fontFor(ControlFont::Interface));
+
+    auto* about = menuBar()->addAction(tr("About"));
+    about->setObjectName(QStringLiteral("Mn_About"));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(pixelsFromTwips(mainWindowWidth), pixelsFromTwips(mainWindowHeight));
+    setCentralWidget(client);
+    buildControls(client, mainWindowControls());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    client->findChild<QLineEdit*>(QStringLiteral("Text_TTstar"))->setFocus();
+    load();
+}
+
+Form_Velmora::~Form_Velmora() = default;
+
+// The window's load step: the gas of a new window, and nothing on screen.
+void Form_Velmora::load() { flow_.set_gama(1.4); }
+
+} // namespace velmora
