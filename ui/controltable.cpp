@@ -1,5 +1,7 @@
 #include "ui/controltable.h"
 
+#include "chart/frictionchart.h"
+
 #include <array>
 
 namespace velmora {

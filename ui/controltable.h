@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/drawingsurface.h"
+
 #include <span>
 #include <string_view>
 
@@ -19,13 +21,6 @@ enum class ControlFont {
     AboutText,    // the rest of the About window: sans serif, 8.25 pt
 };
 
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
 struct ControlSpec {
     std::string_view name;      // the widget's objectName
     ControlKind kind;
@@ -42,7 +37,7 @@ struct ControlSpec {
 inline constexpr int twipsPerPixel = 15; // at 96 dots per inch
 inline constexpr int pixelsFromTwips(int twips) { return twips / twipsPerPixel; }
 
-inline constexpr Rgb chartBackground{255, 255, 192}; // light yellow, chart and About window
+inline constexpr Rgb aboutBackground{255, 255, 192}; // light yellow, as the chart
 inline constexpr Rgb inactiveBox{200, 200, 200};
 inline constexpr Rgb activeBox{255, 255, 255};
 

@@ -1,8 +1,10 @@
 #include "ui/formvelmora.h"
 
+#include "chart/frictionchart.h"
 #include "ui/controlbuilder.h"
 #include "ui/controltable.h"
 #include "ui/messageboxmessenger.h"
+#include "ui/picturebox.h"
 
 #include <QLayout>
 #include <QLineEdit>
@@ -31,6 +33,9 @@ Form_Velmora::Form_Velmora(Messenger* messenger, QWidget* parent) : QMainWindow(
     buildControls(client, mainWindowControls());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    picture_ = client->findChild<PictureBox*>(QStringLiteral("Picture1"));
+    connect(picture_, &PictureBox::clicked, this, &Form_Velmora::onPictureClicked);
+
     client->findChild<QLineEdit*>(QStringLiteral("Text_TTstar"))->setFocus();
     load();
 }
@@ -39,5 +44,12 @@ Form_Velmora::~Form_Velmora() = default;
 
 // The window's load step: the gas of a new window, and nothing on screen.
 void Form_Velmora::load() { flow_.set_gama(1.4); }
+
+// The chart redraws with the γ last stored, not with whatever the γ box holds now.
+void Form_Velmora::onPictureClicked()
+{
+    FLD4_Graph(flow_, *picture_);
+    Mark_Point(*picture_, 1.0, 0.0);
+}
 
 } // namespace velmora

@@ -23,8 +23,10 @@ public:
 
 private:
     void load();
+    void onPictureClicked();
 
     FlowState flow_;
+    class PictureBox* picture_ = nullptr;
     std::unique_ptr<Messenger> ownMessenger_;
     Messenger* messenger_ = nullptr;
 };

@@ -1,10 +1,40 @@
 #include "ui/picturebox.h"
 
+#include "chart/frictionchart.h"
+#include "ui/captionlabel.h"
 #include "ui/controlbuilder.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
 
 namespace velmora {
+
+namespace {
+
+QPen thinPen(const QColor& colour)
+{
+    QPen pen(colour, 1.0, Qt::SolidLine, Qt::FlatCap);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+// Lines along a pixel row or column are moved onto that row's centre, so the axes and
+// the grid stay one crisp pixel wide; slanted lines are left to antialiasing.
+PixelSegment alignedToPixels(PixelSegment s, double devicePixelRatio)
+{
+    const auto centre = [devicePixelRatio](double v) {
+        return (std::floor(v * devicePixelRatio) + 0.5) / devicePixelRatio;
+    };
+    if (s.from.x == s.to.x)
+        s.from.x = s.to.x = centre(s.from.x);
+    if (s.from.y == s.to.y)
+        s.from.y = s.to.y = centre(s.from.y);
+    return s;
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
@@ -15,6 +45,89 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     palette.setColor(QPalette::Window, toQColor(chartBackground));
     setPalette(palette);
     setAutoFillBackground(true);
+}
+
+void PictureBox::ensurePicture()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = contentsRect().size() * ratio;
+    if (picture_.size() == pixels && picture_.devicePixelRatio() == ratio)
+        return;
+    picture_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    picture_.setDevicePixelRatio(ratio);
+    picture_.fill(toQColor(chartBackground));
+    setScale(scaleCorners_[0], scaleCorners_[1], scaleCorners_[2], scaleCorners_[3]);
+}
+
+void PictureBox::clear()
+{
+    ensurePicture();
+    picture_.fill(toQColor(chartBackground));
+    update();
+}
+
+void PictureBox::setScale(float x1, float y1, float x2, float y2)
+{
+    scaleCorners_[0] = x1;
+    scaleCorners_[1] = y1;
+    scaleCorners_[2] = x2;
+    scaleCorners_[3] = y2;
+    const QSize area = contentsRect().size();
+    scale_ = UserScale(x1, y1, x2, y2, area.width(), area.height());
+}
+
+PixelRect PictureBox::paintableArea() const
+{
+    // A little beyond the drawing area, so a line's end on an edge is still drawn whole.
+    const QSize area = contentsRect().size();
+    return {-2.0, -2.0, area.width() + 2.0, area.height() + 2.0};
+}
+
+void PictureBox::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
+{
+    ensurePicture();
+    const auto visible = clipSegment({scale_.toPixels(x1, y1), scale_.toPixels(x2, y2)}, paintableArea());
+    if (!visible)
+        return;
+    const PixelSegment s = alignedToPixels(*visible, picture_.devicePixelRatio());
+    QPainter painter(&picture_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(thinPen(colour ? toQColor(*colour) : palette().color(QPalette::WindowText)));
+    painter.drawLine(QPointF(s.from.x, s.from.y), QPointF(s.to.x, s.to.y));
+    update();
+}
+
+void PictureBox::circle(float x, float y, float radius, Rgb colour)
+{
+    ensurePicture();
+    const PixelPoint centre = scale_.toPixels(x, y);
+    const double r = scale_.horizontalPixels(radius);
+    const PixelRect area = paintableArea();
+    if (!std::isfinite(centre.x) || !std::isfinite(centre.y) || !std::isfinite(r) ||
+        centre.x + r < area.left || centre.x - r > area.right || centre.y + r < area.top ||
+        centre.y - r > area.bottom)
+        return;
+    QPainter painter(&picture_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(thinPen(toQColor(colour)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(centre.x, centre.y), r, r);
+    update();
+}
+
+void PictureBox::showCaption()
+{
+    for (auto* caption : findChildren<CaptionLabel*>(Qt::FindDirectChildrenOnly))
+        caption->show();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), picture_);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "chart/drawingsurface.h"
+#include "flow/fanno.h"
+
+namespace velmora {
+
+inline constexpr Rgb chartBackground{255, 255, 192};
+inline constexpr Rgb gridColour{200, 200, 200};
+inline constexpr Rgb curveColour{255, 0, 0};
+inline constexpr Rgb markerColour{0, 0, 255};
+inline constexpr float markerRadius = 0.05f;
+
+// Draws the whole chart of 4fL*/D against M for the γ in state, over 0.25 ≤ M ≤ 5, at
+// x = M, y = −4fL*/D: it samples the curve first, then clears the surface, sets the
+// scale (−0.5, −8)–(5, 1) and draws the two axes, the grid, the caption and the red
+// curve, in that order. A sample without a finite value (γ ≤ 1 breaks the relation inside
+// the range) leaves out the segments that touch it; the rest of the curve is drawn.
+void FLD4_Graph(const FlowState& state, DrawingSurface& surface);
+
+// Adds one blue circle at (M, −F) over whatever the surface shows. A point beyond single
+// precision cannot be shown and draws nothing.
+void Mark_Point(DrawingSurface& surface, const double& M, const double& F);
+
+} // namespace velmora
