@@ -4,6 +4,8 @@
 #include "ui/formvelmora.h"
 #include "ui/picturebox.h"
 
+#include "tests/support/chartimage.h"
+
 #include <QLabel>
 #include <QTest>
 
@@ -14,6 +16,8 @@ using velmora::Form_Velmora;
 using velmora::PictureBox;
 
 namespace {
+
+using namespace velmora::testing;
 
 const QColor lightYellow(255, 255, 192);
 
@@ -29,52 +33,11 @@ struct Chart {
         caption = window.findChild<QLabel*>(QStringLiteral("Label8"));
     }
 
-    // The drawing area inside the border, as painted on the screen, in logical pixels.
-    [[nodiscard]] QImage area() const
-    {
-        QImage image = picture->grab(picture->contentsRect()).toImage();
-        return image.scaled(picture->contentsRect().size());
-    }
-
+    [[nodiscard]] QImage area() const { return chartArea(*picture); }
     void clickChart() const { QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(200, 120)); }
 };
 
-bool isBlue(QColor c) { return c.blue() - c.red() > 60 && c.blue() - c.green() > 60; }
-bool isRed(QColor c) { return c.red() > 200 && c.green() < 160 && c.blue() < 140; }
-bool isGrey(QColor c) { return std::abs(c.red() - 200) < 12 && c.red() == c.green() && c.green() == c.blue(); }
-bool isDark(QColor c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; }
-
-// The centre of all pixels that pass the test, in fractions of the area's size.
-std::optional<QPointF> centreOf(const QImage& image, bool (*test)(QColor))
-{
-    double sx = 0, sy = 0;
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (test(image.pixelColor(x, y))) {
-                sx += x + 0.5;
-                sy += y + 0.5;
-                ++n;
-            }
-    if (n == 0)
-        return std::nullopt;
-    return QPointF(sx / n / image.width(), sy / n / image.height());
-}
-
-// Whether a pixel within one pixel of the fractional position passes the test.
-bool near(const QImage& image, QPointF fraction, bool (*test)(QColor))
-{
-    const int cx = int(fraction.x() * image.width());
-    const int cy = int(fraction.y() * image.height());
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (image.rect().contains(cx + dx, cy + dy) && test(image.pixelColor(cx + dx, cy + dy)))
-                return true;
-    return false;
-}
-
-// Where chart point (M, F) lies, as fractions of the drawing area.
-QPointF at(double mach, double friction) { return {(mach + 0.5) / 5.5, (-friction + 8.0) / 9.0}; }
+QPointF at(double mach, double friction) { return chartPoint(mach, friction); }
 
 } // namespace
 

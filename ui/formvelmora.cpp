@@ -1,14 +1,18 @@
 #include "ui/formvelmora.h"
 
 #include "chart/frictionchart.h"
+#include "ui/calculatecommand.h"
 #include "ui/controlbuilder.h"
 #include "ui/controltable.h"
+#include "ui/inputmodes.h"
 #include "ui/messageboxmessenger.h"
 #include "ui/picturebox.h"
 
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace velmora {
 
@@ -33,10 +37,21 @@ Form_Velmora::Form_Velmora(Messenger* messenger, QWidget* parent) : QMainWindow(
     buildControls(client, mainWindowControls());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    picture_ = client->findChild<PictureBox*>(QStringLiteral("Picture1"));
-    connect(picture_, &PictureBox::clicked, this, &Form_Velmora::onPictureClicked);
+    controls_ = MainWindowControls::findIn(client);
 
-    client->findChild<QLineEdit*>(QStringLiteral("Text_TTstar"))->setFocus();
+    // A mode's handler runs whenever its option becomes selected, by mouse or keyboard.
+    connect(controls_.Option_M, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected)
+            applyInputMode(controls_, InputMode::Mach);
+    });
+    connect(controls_.Option_FLD4, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected)
+            applyInputMode(controls_, InputMode::Friction);
+    });
+    connect(controls_.Command1, &QPushButton::clicked, this, &Form_Velmora::onCalculateClicked);
+    connect(controls_.Picture1, &PictureBox::clicked, this, &Form_Velmora::onPictureClicked);
+
+    controls_.Text_TTstar->setFocus();
     load();
 }
 
@@ -48,8 +63,10 @@ void Form_Velmora::load() { flow_.set_gama(1.4); }
 // The chart redraws with the γ last stored, not with whatever the γ box holds now.
 void Form_Velmora::onPictureClicked()
 {
-    FLD4_Graph(flow_, *picture_);
-    Mark_Point(*picture_, 1.0, 0.0);
+    FLD4_Graph(flow_, *controls_.Picture1);
+    Mark_Point(*controls_.Picture1, 1.0, 0.0);
 }
+
+void Form_Velmora::onCalculateClicked() { runCalculateCommand(flow_, controls_, *messenger_); }
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 
 #include "flow/fanno.h"
 #include "flow/messenger.h"
+#include "ui/mainwindowcontrols.h"
 
 #include <QMainWindow>
 
@@ -24,9 +25,10 @@ public:
 private:
     void load();
     void onPictureClicked();
+    void onCalculateClicked();
 
     FlowState flow_;
-    class PictureBox* picture_ = nullptr;
+    MainWindowControls controls_;
     std::unique_ptr<Messenger> ownMessenger_;
     Messenger* messenger_ = nullptr;
 };

@@ -1,0 +1,136 @@
+#include "ui/calculatecommand.h"
+
+#include "chart/frictionchart.h"
+#include "flow/machsearch.h"
+#include "ui/inputmodes.h"
+#include "ui/numbertext.h"
+#include "ui/picturebox.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+
+#include <cmath>
+#include <initializer_list>
+
+namespace velmora {
+
+namespace {
+
+// Shown again by every calculation, in this order.
+constexpr const char* resultFields[] = {
+    "Label_M",     "Label_FLD4",  "Label_PPstar", "Label_TTstar",  "Label_RoRoStar", "Label_PoPoStar",
+    "Text_Msub",   "Text_FLD4",   "Text_PPstar",  "Text_TTstar",   "Text_RoRostar",  "Text_PoPostar",
+};
+
+double read(const QLineEdit* box) { return leadingNumber(box->text().toStdString()); }
+
+void write(QLineEdit* box, double value)
+{
+    box->setText(QString::fromStdString(resultText(value, QLocale().decimalPoint().toStdString())));
+}
+
+bool allFinite(std::initializer_list<double> values)
+{
+    for (const double v : values)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+void calculateForMach(FlowState& flow, const MainWindowControls& c, Messenger& messenger)
+{
+    const double M = read(c.Text_Msub);
+    if (M == 0.0) {
+        messenger.showMessage(inputValueThenClick);
+        return;
+    }
+    c.Text_Msup->setVisible(false);
+    const double F = flow.FLD4_for_M(M);
+
+    // The ratios are tried on a copy first, so that a click without finite results
+    // leaves FlowState, the boxes and the chart as they were.
+    FlowState trial = flow;
+    trial.oranlar(M);
+    if (!allFinite({M, F, trial.TTstar, trial.PPstar, trial.RoRostar, trial.PoPostar})) {
+        messenger.showMessage(noFiniteResult);
+        return;
+    }
+
+    FLD4_Graph(flow, *c.Picture1);
+    flow.oranlar(M);
+    Mark_Point(*c.Picture1, M, F);
+    write(c.Text_TTstar, flow.TTstar);
+    write(c.Text_PPstar, flow.PPstar);
+    write(c.Text_RoRostar, flow.RoRostar);
+    write(c.Text_PoPostar, flow.PoPostar);
+    write(c.Text_FLD4, F);
+}
+
+// Writes the Mach number a search found, or "****" where it found none.
+void writeMach(QLineEdit* box, double mach, const SearchResult& result)
+{
+    if (result.foundSolution())
+        write(box, mach);
+    else
+        box->setText(QString::fromLatin1(noSolutionText));
+}
+
+void calculateForFriction(const FlowState& flow, const MainWindowControls& c, Messenger& messenger)
+{
+    const double F = read(c.Text_FLD4);
+    if (!std::isfinite(F)) {
+        messenger.showMessage(noFiniteResult);
+        return;
+    }
+
+    // Each search starts afresh, whatever the other left in the step and direction.
+    double Msub = 0.0;
+    double step = 0.5;
+    int direction = -1;
+    const SearchResult subsonic = iter_for_M_for_Given_FLD4(flow, Msub, step, direction, F, messenger);
+    writeMach(c.Text_Msub, Msub, subsonic);
+
+    double Msup = 0.0;
+    step = 1.0;
+    direction = +1;
+    const SearchResult supersonic = iter_for_M_for_Given_FLD4(flow, Msup, step, direction, F, messenger);
+    c.Text_Msup->setVisible(true);
+    writeMach(c.Text_Msup, Msup, supersonic);
+
+    FLD4_Graph(flow, *c.Picture1);
+    if (subsonic.foundSolution())
+        Mark_Point(*c.Picture1, Msub, F);
+    if (supersonic.foundSolution())
+        Mark_Point(*c.Picture1, Msup, F);
+}
+
+} // namespace
+
+void runCalculateCommand(FlowState& flow, const MainWindowControls& c, Messenger& messenger)
+{
+    // γ ≤ 1 divides by zero or has no physical meaning; the last valid γ stays.
+    const double gama = read(c.Text_gama);
+    if (!(gama > 1.0) || !std::isfinite(gama)) {
+        messenger.showMessage(gammaMustExceedOne);
+        return;
+    }
+    flow.set_gama(gama);
+
+    const bool machMode = c.Option_M->isChecked();
+    const bool frictionMode = c.Option_FLD4->isChecked();
+    if (!machMode && !frictionMode) {
+        messenger.showMessage(chooseInputParameter);
+        return;
+    }
+
+    for (const char* name : resultFields)
+        c.named(name)->setVisible(true);
+
+    if (machMode)
+        calculateForMach(flow, c, messenger);
+    else
+        calculateForFriction(flow, c, messenger);
+}
+
+} // namespace velmora

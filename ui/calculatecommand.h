@@ -1,0 +1,25 @@
+#pragma once
+
+#include "flow/fanno.h"
+#include "flow/messenger.h"
+#include "ui/mainwindowcontrols.h"
+
+namespace velmora {
+
+inline constexpr const char* chooseInputParameter = "choose an input parameter";
+inline constexpr const char* gammaMustExceedOne = "γ must be greater than 1";
+inline constexpr const char* noFiniteResult = "No finite result for these inputs";
+// Shown in a Mach box when its search ended without a solution.
+inline constexpr const char* noSolutionText = "****";
+
+// The calculate button: reads γ and the input of the selected mode by the leading-number
+// rule, computes through the flow relations (M mode) or the two Mach searches (4fL*/D
+// mode), writes the results as result text, and redraws and marks the chart.
+//
+// It ends with a message, keeping what it did before it, when γ is not a finite number
+// above 1 (FlowState keeps its γ), when no mode is selected, when an M reads as 0, and
+// when an input or a result is not finite (then before any box is written or the chart
+// drawn). A search without a solution shows "****" in its box and marks nothing.
+void runCalculateCommand(FlowState& flow, const MainWindowControls& controls, Messenger& messenger);
+
+} // namespace velmora
