@@ -29,7 +29,10 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-urw-base35)
+# The windows are laid out for URW's Nimbus Sans and DejaVu Sans Condensed.
+build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-urw-base35 fonts-dejavu-extra)
+# The tests also validate the desktop files and build the Debian package.
+test_packages=(desktop-file-utils appstream dpkg-dev)
 
 # Configures once (extra arguments go to CMake, e.g. -DCMAKE_BUILD_TYPE=Debug) and
 # builds; a second run rebuilds only what changed.

@@ -3,7 +3,7 @@
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
-ensure_packages "${build_packages[@]}"
+ensure_packages "${build_packages[@]}" "${test_packages[@]}"
 configure_and_build "$@"
 
 # The widget tests need no display: Qt draws into memory.

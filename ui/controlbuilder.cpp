@@ -35,10 +35,12 @@ QFont fontFor(ControlFont font)
         caption.setItalic(true);
         return caption;
     }
+    // DejaVu descends from Verdana's sister Bitstream Vera; its condensed cut keeps the
+    // longest line of the About window inside its box.
     case ControlFont::AboutTitle:
-        return sans("DejaVu Sans", 9.75);
+        return sans("DejaVu Sans Condensed", 9.75);
     case ControlFont::AboutText:
-        return sans("DejaVu Sans", 8.25);
+        return sans("DejaVu Sans Condensed", 8.25);
     }
     return sans("Nimbus Sans", 8.25);
 }

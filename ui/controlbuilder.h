@@ -18,7 +18,7 @@ void buildControls(QWidget* client, std::span<const ControlSpec> table);
 
 [[nodiscard]] QColor toQColor(const Rgb& rgb);
 // The fonts are URW's metric twins of Helvetica (close to the classic 8-point dialog
-// font, so every caption fits its box) and DejaVu Sans for the Verdana of the About window.
+// font, so every caption fits its box) and DejaVu Sans Condensed for the About window.
 [[nodiscard]] QFont fontFor(ControlFont font);
 
 } // namespace velmora

@@ -41,8 +41,30 @@ constexpr std::array mainControls{
     ControlSpec{"Label_TTstar", K::Label, "Frame1", "T/T*  =", 240, 1080, 615, 255, 5},
 };
 
+constexpr auto title = ControlFont::AboutTitle;
+constexpr auto text = ControlFont::AboutText;
+constexpr const Rgb* defaultColour = nullptr;
+constexpr const Rgb* yellow = &aboutBackground;
+
+// Listed from top to bottom; labels take no focus, so their tab indices do nothing.
+constexpr std::array aboutControls{
+    ControlSpec{"Label2", K::Label, "", "Program for Calculating", 600, 120, 2295, 255, 0, true, title,
+                &aboutDescription, yellow},
+    ControlSpec{"Label3", K::Label, "", "1D Frictional Flow Properties", 360, 360, 2895, 255, 1, true, title,
+                &aboutDescription, yellow},
+    ControlSpec{"Label7", K::Label, "", "Written by the Velmora authors", 600, 600, 2775, 255, 4, true, text,
+                defaultColour, yellow},
+    ControlSpec{"Label8", K::Label, "", "March 2006", 1320, 840, 1095, 255, 5, true, text, defaultColour,
+                yellow},
+    ControlSpec{"Label4", K::Label, "", "For comments and questions e-mail to", 120, 1080, 3375, 255, 2, true,
+                text, defaultColour, yellow},
+    ControlSpec{"Label5", K::Label, "", "velmora@example.org", 840, 1320, 1935, 255, 3, true, text,
+                &aboutAddress, yellow},
+};
+
 } // namespace
 
 std::span<const ControlSpec> mainWindowControls() { return mainControls; }
+std::span<const ControlSpec> aboutWindowControls() { return aboutControls; }
 
 } // namespace velmora

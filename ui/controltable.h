@@ -17,8 +17,8 @@ enum class ControlFont {
     Interface,    // the window's interface font
     Greek,        // the two labels with Greek letters, in a narrow cut of the same sans
     ChartCaption, // the chart's caption: italic sans serif, 8.25 pt
-    AboutTitle,   // the About window's description: sans serif, 9.75 pt
-    AboutText,    // the rest of the About window: sans serif, 8.25 pt
+    AboutTitle,   // the About window's description: a Verdana-like sans, 9.75 pt
+    AboutText,    // the rest of the About window: the same sans, 8.25 pt
 };
 
 struct ControlSpec {
@@ -38,6 +38,8 @@ inline constexpr int twipsPerPixel = 15; // at 96 dots per inch
 inline constexpr int pixelsFromTwips(int twips) { return twips / twipsPerPixel; }
 
 inline constexpr Rgb aboutBackground{255, 255, 192}; // light yellow, as the chart
+inline constexpr Rgb aboutDescription{0, 128, 0};   // green
+inline constexpr Rgb aboutAddress{0, 0, 255};       // blue
 inline constexpr Rgb inactiveBox{200, 200, 200};
 inline constexpr Rgb activeBox{255, 255, 255};
 
@@ -45,5 +47,10 @@ inline constexpr Rgb activeBox{255, 255, 255};
 inline constexpr int mainWindowWidth = 4035;
 inline constexpr int mainWindowHeight = 5985;
 std::span<const ControlSpec> mainWindowControls();
+
+// Form_About: client area 3600 × 1770 twips, six labels on light yellow.
+inline constexpr int aboutWindowWidth = 3600;
+inline constexpr int aboutWindowHeight = 1770;
+std::span<const ControlSpec> aboutWindowControls();
 
 } // namespace velmora

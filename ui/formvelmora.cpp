@@ -1,9 +1,11 @@
 #include "ui/formvelmora.h"
 
 #include "chart/frictionchart.h"
+#include "ui/applicationicon.h"
 #include "ui/calculatecommand.h"
 #include "ui/controlbuilder.h"
 #include "ui/controltable.h"
+#include "ui/formabout.h"
 #include "ui/inputmodes.h"
 #include "ui/messageboxmessenger.h"
 #include "ui/picturebox.h"
@@ -16,20 +18,28 @@
 
 namespace velmora {
 
-Form_Velmora::Form_Velmora(Messenger* messenger, QWidget* parent) : QMainWindow(parent)
+Form_Velmora::Form_Velmora(Messenger* messenger, AboutWindowReference* about, QWidget* parent)
+    : QMainWindow(parent)
 {
     if (!messenger) {
         ownMessenger_ = std::make_unique<MessageBoxMessenger>(this);
         messenger = ownMessenger_.get();
     }
     messenger_ = messenger;
+    if (!about) {
+        ownAbout_ = std::make_unique<AboutWindowReference>();
+        about = ownAbout_.get();
+    }
+    about_ = about;
 
     setObjectName(QStringLiteral("Form_Velmora"));
     setWindowTitle(QString::fromUtf8(applicationTitle));
+    setWindowIcon(applicationIcon());
     setFont(fontFor(ControlFont::Interface));
 
-    auto* about = menuBar()->addAction(tr("About"));
-    about->setObjectName(QStringLiteral("Mn_About"));
+    auto* aboutEntry = menuBar()->addAction(tr("About"));
+    aboutEntry->setObjectName(QStringLiteral("Mn_About"));
+    connect(aboutEntry, &QAction::triggered, this, [this] { about_->show(); });
 
     auto* client = new QWidget(this);
     client->setFixedSize(pixelsFromTwips(mainWindowWidth), pixelsFromTwips(mainWindowHeight));

@@ -13,11 +13,16 @@
 
 namespace velmora {
 
+class AboutWindowReference;
+
 class Form_Velmora : public QMainWindow {
     Q_OBJECT
 public:
     // Messages go to messenger when one is given (tests record them), else to modal boxes.
-    explicit Form_Velmora(Messenger* messenger = nullptr, QWidget* parent = nullptr);
+    // The About menu shows the program's About window when given one, else a reference
+    // the window keeps for itself.
+    explicit Form_Velmora(Messenger* messenger = nullptr, AboutWindowReference* about = nullptr,
+                          QWidget* parent = nullptr);
     ~Form_Velmora() override;
 
     [[nodiscard]] const FlowState& flowState() const { return flow_; }
@@ -31,6 +36,8 @@ private:
     MainWindowControls controls_;
     std::unique_ptr<Messenger> ownMessenger_;
     Messenger* messenger_ = nullptr;
+    std::unique_ptr<AboutWindowReference> ownAbout_;
+    AboutWindowReference* about_ = nullptr;
 };
 
 } // namespace velmora

@@ -1,0 +1,33 @@
+#include "ui/formabout.h"
+
+#include "ui/applicationicon.h"
+#include "ui/controlbuilder.h"
+#include "ui/controltable.h"
+
+#include <QLayout>
+
+namespace velmora {
+
+Form_About::Form_About()
+{
+    setObjectName(QStringLiteral("Form_About"));
+    setWindowTitle(tr("About"));
+    setWindowIcon(applicationIcon());
+    setFixedSize(pixelsFromTwips(aboutWindowWidth), pixelsFromTwips(aboutWindowHeight));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toQColor(aboutBackground));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    buildControls(this, aboutWindowControls());
+}
+
+void AboutWindowReference::show()
+{
+    if (!window_)
+        window_ = std::make_unique<Form_About>();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+} // namespace velmora

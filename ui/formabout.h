@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace velmora {
+
+// The About window: a description, credits, a date and a contact address on light
+// yellow. It has no code of its own and no owner window.
+class Form_About : public QWidget {
+    Q_OBJECT
+public:
+    Form_About();
+};
+
+// The program's one reference to the About window: empty until the first use, then
+// kept. Showing it opens the window, or makes the open one active; there is never a
+// second one. The window has no parent, so closing the main window leaves it open.
+class AboutWindowReference {
+public:
+    void show();
+    [[nodiscard]] Form_About* window() const { return window_.get(); }
+
+private:
+    std::unique_ptr<Form_About> window_;
+};
+
+} // namespace velmora
