@@ -1,10 +1,8 @@
 #include "ui/calculatecommand.h"
 
-#include "chart/frictionchart.h"
 #include "flow/machsearch.h"
 #include "ui/inputmodes.h"
 #include "ui/numbertext.h"
-#include "ui/picturebox.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -38,7 +36,7 @@ bool allFinite(std::initializer_list<double> values)
     return true;
 }
 
-void calculateForMach(FlowState& flow, const MainWindowControls& c, Messenger& messenger)
+void calculateForMach(FlowState& flow, const MainWindowControls& c, ChartView& chart, Messenger& messenger)
 {
     const double M = read(c.Text_Msub);
     if (M == 0.0) {
@@ -57,9 +55,9 @@ void calculateForMach(FlowState& flow, const MainWindowControls& c, Messenger& m
         return;
     }
 
-    FLD4_Graph(flow, *c.Picture1);
+    chart.draw(flow);
     flow.oranlar(M);
-    Mark_Point(*c.Picture1, M, F);
+    chart.mark(M, F);
     write(c.Text_TTstar, flow.TTstar);
     write(c.Text_PPstar, flow.PPstar);
     write(c.Text_RoRostar, flow.RoRostar);
@@ -76,7 +74,8 @@ void writeMach(QLineEdit* box, double mach, const SearchResult& result)
         box->setText(QString::fromLatin1(noSolutionText));
 }
 
-void calculateForFriction(const FlowState& flow, const MainWindowControls& c, Messenger& messenger)
+void calculateForFriction(const FlowState& flow, const MainWindowControls& c, ChartView& chart,
+                          Messenger& messenger)
 {
     const double F = read(c.Text_FLD4);
     if (!std::isfinite(F)) {
@@ -98,16 +97,16 @@ void calculateForFriction(const FlowState& flow, const MainWindowControls& c, Me
     c.Text_Msup->setVisible(true);
     writeMach(c.Text_Msup, Msup, supersonic);
 
-    FLD4_Graph(flow, *c.Picture1);
+    chart.draw(flow);
     if (subsonic.foundSolution())
-        Mark_Point(*c.Picture1, Msub, F);
+        chart.mark(Msub, F);
     if (supersonic.foundSolution())
-        Mark_Point(*c.Picture1, Msup, F);
+        chart.mark(Msup, F);
 }
 
 } // namespace
 
-void runCalculateCommand(FlowState& flow, const MainWindowControls& c, Messenger& messenger)
+void runCalculateCommand(FlowState& flow, const MainWindowControls& c, ChartView& chart, Messenger& messenger)
 {
     // γ ≤ 1 divides by zero or has no physical meaning; the last valid γ stays.
     const double gama = read(c.Text_gama);
@@ -128,9 +127,9 @@ void runCalculateCommand(FlowState& flow, const MainWindowControls& c, Messenger
         c.named(name)->setVisible(true);
 
     if (machMode)
-        calculateForMach(flow, c, messenger);
+        calculateForMach(flow, c, chart, messenger);
     else
-        calculateForFriction(flow, c, messenger);
+        calculateForFriction(flow, c, chart, messenger);
 }
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "flow/fanno.h"
 #include "flow/messenger.h"
+#include "ui/chartview.h"
 #include "ui/mainwindowcontrols.h"
 
 namespace velmora {
@@ -20,6 +21,7 @@ inline constexpr const char* noSolutionText = "****";
 // above 1 (FlowState keeps its γ), when no mode is selected, when an M reads as 0, and
 // when an input or a result is not finite (then before any box is written or the chart
 // drawn). A search without a solution shows "****" in its box and marks nothing.
-void runCalculateCommand(FlowState& flow, const MainWindowControls& controls, Messenger& messenger);
+void runCalculateCommand(FlowState& flow, const MainWindowControls& controls, ChartView& chart,
+                         Messenger& messenger);
 
 } // namespace velmora

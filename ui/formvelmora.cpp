@@ -1,6 +1,6 @@
 #include "ui/formvelmora.h"
 
-#include "chart/frictionchart.h"
+#include "ui/accessiblenames.h"
 #include "ui/applicationicon.h"
 #include "ui/calculatecommand.h"
 #include "ui/controlbuilder.h"
@@ -48,6 +48,8 @@ Form_Velmora::Form_Velmora(Messenger* messenger, AboutWindowReference* about, QW
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     controls_ = MainWindowControls::findIn(client);
+    chart_ = std::make_unique<ChartView>(*controls_.Picture1);
+    nameForAssistiveTechnology(controls_);
 
     // A mode's handler runs whenever its option becomes selected, by mouse or keyboard.
     connect(controls_.Option_M, &QRadioButton::toggled, this, [this](bool selected) {
@@ -73,10 +75,10 @@ void Form_Velmora::load() { flow_.set_gama(1.4); }
 // The chart redraws with the γ last stored, not with whatever the γ box holds now.
 void Form_Velmora::onPictureClicked()
 {
-    FLD4_Graph(flow_, *controls_.Picture1);
-    Mark_Point(*controls_.Picture1, 1.0, 0.0);
+    chart_->draw(flow_);
+    chart_->mark(1.0, 0.0);
 }
 
-void Form_Velmora::onCalculateClicked() { runCalculateCommand(flow_, controls_, *messenger_); }
+void Form_Velmora::onCalculateClicked() { runCalculateCommand(flow_, controls_, *chart_, *messenger_); }
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 
 #include "flow/fanno.h"
 #include "flow/messenger.h"
+#include "ui/chartview.h"
 #include "ui/mainwindowcontrols.h"
 
 #include <QMainWindow>
@@ -34,6 +35,7 @@ private:
 
     FlowState flow_;
     MainWindowControls controls_;
+    std::unique_ptr<ChartView> chart_;
     std::unique_ptr<Messenger> ownMessenger_;
     Messenger* messenger_ = nullptr;
     std::unique_ptr<AboutWindowReference> ownAbout_;

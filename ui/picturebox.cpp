@@ -4,40 +4,52 @@
 #include "ui/captionlabel.h"
 #include "ui/controlbuilder.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora {
 
 namespace {
 
-QPen thinPen(const QColor& colour)
-{
-    QPen pen(colour, 1.0, Qt::SolidLine, Qt::FlatCap);
-    pen.setCosmetic(true);
-    return pen;
-}
+// One logical pixel wide, so the lines keep their weight on high-density screens.
+QPen thinPen(const QColor& colour) { return QPen(colour, 1.0, Qt::SolidLine, Qt::FlatCap); }
 
-// Lines along a pixel row or column are moved onto that row's centre, so the axes and
-// the grid stay one crisp pixel wide; slanted lines are left to antialiasing.
-PixelSegment alignedToPixels(PixelSegment s, double devicePixelRatio)
+// Lines along a pixel row or column are moved so that they cover whole device pixels,
+// which keeps the axes and the grid crisp; slanted lines are left to antialiasing. A line
+// on the far edge (the grid line at M = 5) goes on the last pixel instead of just beyond.
+PixelSegment alignedToPixels(PixelSegment s, QSizeF area, double devicePixelRatio)
 {
-    const auto centre = [devicePixelRatio](double v) {
-        return (std::floor(v * devicePixelRatio) + 0.5) / devicePixelRatio;
+    const auto centre = [devicePixelRatio](double v, double extent) {
+        const double lastPixel = std::floor((extent - 1.0) * devicePixelRatio);
+        const double pixel = std::clamp(std::floor(v * devicePixelRatio), 0.0, lastPixel);
+        return (pixel + devicePixelRatio / 2.0) / devicePixelRatio;
     };
     if (s.from.x == s.to.x)
-        s.from.x = s.to.x = centre(s.from.x);
+        s.from.x = s.to.x = centre(s.from.x, area.width());
     if (s.from.y == s.to.y)
-        s.from.y = s.to.y = centre(s.from.y);
+        s.from.y = s.to.y = centre(s.from.y, area.height());
     return s;
+}
+
+// Screen readers present the picture box as a chart.
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(PictureBox::staticMetaObject.className()) || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
 }
 
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
+    static const bool chartRoleKnown = (QAccessible::installFactory(&chartAccessible), true);
+    Q_UNUSED(chartRoleKnown);
+
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
@@ -89,7 +101,7 @@ void PictureBox::line(float x1, float y1, float x2, float y2, std::optional<Rgb>
     const auto visible = clipSegment({scale_.toPixels(x1, y1), scale_.toPixels(x2, y2)}, paintableArea());
     if (!visible)
         return;
-    const PixelSegment s = alignedToPixels(*visible, picture_.devicePixelRatio());
+    const PixelSegment s = alignedToPixels(*visible, contentsRect().size(), picture_.devicePixelRatio());
     QPainter painter(&picture_);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(thinPen(colour ? toQColor(*colour) : palette().color(QPalette::WindowText)));

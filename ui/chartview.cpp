@@ -1,0 +1,54 @@
+#include "ui/chartview.h"
+
+#include "chart/frictionchart.h"
+#include "ui/numbertext.h"
+#include "ui/picturebox.h"
+
+#include <QLocale>
+
+namespace velmora {
+
+namespace {
+
+QString asResult(double value)
+{
+    return QString::fromStdString(resultText(value, QLocale().decimalPoint().toStdString()));
+}
+
+} // namespace
+
+ChartView::ChartView(PictureBox& picture) : picture_(picture)
+{
+    picture_.setAccessibleDescription(description());
+}
+
+void ChartView::draw(const FlowState& flow)
+{
+    FLD4_Graph(flow, picture_);
+    drawn_ = true;
+    gama_ = flow.gama;
+    marks_.clear();
+    picture_.setAccessibleDescription(description());
+}
+
+void ChartView::mark(double M, double F)
+{
+    Mark_Point(picture_, M, F);
+    marks_.emplace_back(M, F);
+    picture_.setAccessibleDescription(description());
+}
+
+QString ChartView::description() const
+{
+    if (!drawn_)
+        return QObject::tr("Nothing drawn yet");
+    QString text = QObject::tr("γ = %1; ").arg(asResult(gama_));
+    if (marks_.empty())
+        return text + QObject::tr("nothing marked");
+    QStringList points;
+    for (const auto& [mach, friction] : marks_)
+        points << QObject::tr("M = %1, 4fL*/D = %2").arg(asResult(mach), asResult(friction));
+    return text + QObject::tr("marked: ") + points.join(QStringLiteral("; "));
+}
+
+} // namespace velmora
