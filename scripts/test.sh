@@ -1,12 +1,34 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Velmora with its tests and runs every test, headless.
+#   scripts/test.sh [CMake options]             the Release build in build/
+#   scripts/test.sh --sanitize [CMake options]  the whole suite under AddressSanitizer and
+#                                              UndefinedBehaviorSanitizer, in build-sanitize/
+# Where clang is installed, a short fixed-seed fuzzing run of the text conversions follows.
 set -euo pipefail
+
+sanitize=false
+if [ "${1:-}" = "--sanitize" ]; then
+    sanitize=true
+    shift
+    export VELMORA_BUILD_DIR=${VELMORA_BUILD_DIR:-$(cd "$(dirname "$0")/.." && pwd)/build-sanitize}
+fi
 source "$(dirname "$0")/setup.sh"
 
 ensure_packages "${build_packages[@]}" "${test_packages[@]}"
+if $sanitize; then
+    flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    [ -f "$velmora_build/CMakeCache.txt" ] && [ $# -eq 0 ] ||
+        set -- -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS=$flags" "$@"
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
 configure_and_build "$@"
 
 # The widget tests need no display: Qt draws into memory.
 export QT_QPA_PLATFORM=offscreen
-cd "$velmora_build"
-ctest --output-on-failure
+(cd "$velmora_build" && ctest --output-on-failure)
+
+if ! $sanitize && command -v clang++ >/dev/null 2>&1; then
+    ensure_packages libclang-rt-dev
+    "$velmora_root/scripts/fuzz.sh" 30
+fi
