@@ -18,7 +18,7 @@ ensure_packages "${build_packages[@]}" "${test_packages[@]}"
 if $sanitize; then
     flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
     [ -f "$velmora_build/CMakeCache.txt" ] && [ $# -eq 0 ] ||
-        set -- -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS=$flags" "$@"
+        set -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_BUILD_BENCHMARKS=OFF "-DCMAKE_CXX_FLAGS=$flags" "$@"
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Start-up against the toolkit's floor: from process start to the first painted frame of
+# the main window under Xvfb, for Velmora and for a bare Qt main window of the same size
+# with the same menu bar, over RUNS runs each (default 15), taken in turn. Prints both
+# medians, their ratio, and each one's median peak memory as /usr/bin/time -v reports it.
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+runs=${RUNS:-15}
+
+ensure_packages "${build_packages[@]}" xvfb xauth time libx11-dev libxdamage-dev
+configure_and_build >/dev/null
+
+bench=$velmora_build/benchmarks
+Xvfb :73 -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=:73
+sleep 1
+
+# One run: "milliseconds KiB".
+measure() {
+    local title=$1 program=$2 log
+    log=$(mktemp)
+    local ms
+    ms=$(/usr/bin/time -v -o "$log" "$bench/firstframe" "$title" -- "$program" 2>/dev/null | cut -d' ' -f1)
+    echo "$ms $(awk -F': ' '/Maximum resident set size/ {print $2}' "$log")"
+    rm -f "$log"
+}
+
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+
+# A first run of each warms the file cache and fontconfig's cache; it is not counted.
+measure Velmora "$velmora_build/app/velmora" >/dev/null
+measure Bare "$bench/bare_window" >/dev/null
+velmora_runs=$(mktemp)
+bare_runs=$(mktemp)
+for _ in $(seq "$runs"); do
+    measure Velmora "$velmora_build/app/velmora" >>"$velmora_runs"
+    measure Bare "$bench/bare_window" >>"$bare_runs"
+done
+
+v_ms=$(cut -d' ' -f1 "$velmora_runs" | median)
+b_ms=$(cut -d' ' -f1 "$bare_runs" | median)
+v_kb=$(cut -d' ' -f2 "$velmora_runs" | median)
+b_kb=$(cut -d' ' -f2 "$bare_runs" | median)
+rm -f "$velmora_runs" "$bare_runs"
+
+echo "| start-up to first frame ($runs runs, median) | Velmora | bare Qt window | ratio |"
+echo "|---|---|---|---|"
+awk -v v="$v_ms" -v b="$b_ms" 'BEGIN {printf "| time | %.1f ms | %.1f ms | %.2f |\n", v, b, v / b}'
+awk -v v="$v_kb" -v b="$b_kb" 'BEGIN {printf "| peak memory | %.1f MiB | %.1f MiB | %.2f |\n", v / 1024, b / 1024, v / b}'
