@@ -17,7 +17,8 @@ void CalculateBench::machClick()
     WindowDriver w;
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     w.calculateMach(QStringLiteral("2"));
-    QBENCHMARK {
+    QBENCHMARK
+    {
         w.calculate();
         w.window.repaint();
     }
@@ -29,7 +30,8 @@ void CalculateBench::frictionClick()
     WindowDriver w;
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     w.calculateFriction(QStringLiteral("0.5"));
-    QBENCHMARK {
+    QBENCHMARK
+    {
         w.calculate();
         w.window.repaint();
     }

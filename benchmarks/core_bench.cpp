@@ -38,13 +38,13 @@ struct SearchCase {
 
 // Each search of the γ = 1.4 table, from the side it was made on.
 constexpr std::array searches{
-    SearchCase{"sub 0.5", 0.5, 0.5, -1},     SearchCase{"sup 0.5", 0.5, 1.0, +1},
-    SearchCase{"sub 0.305", 0.305, 0.5, -1}, SearchCase{"sup 0.305", 0.305, 1.0, +1},
-    SearchCase{"sub 0.1", 0.1, 0.5, -1},     SearchCase{"sup 0.1", 0.1, 1.0, +1},
-    SearchCase{"sub 1.0", 1.0, 0.5, -1},     SearchCase{"sup 1.0", 1.0, 1.0, +1},
-    SearchCase{"sub 0.7", 0.7, 0.5, -1},     SearchCase{"sup 0.7", 0.7, 1.0, +1},
+    SearchCase{"sub 0.5", 0.5, 0.5, -1},       SearchCase{"sup 0.5", 0.5, 1.0, +1},
+    SearchCase{"sub 0.305", 0.305, 0.5, -1},   SearchCase{"sup 0.305", 0.305, 1.0, +1},
+    SearchCase{"sub 0.1", 0.1, 0.5, -1},       SearchCase{"sup 0.1", 0.1, 1.0, +1},
+    SearchCase{"sub 1.0", 1.0, 0.5, -1},       SearchCase{"sup 1.0", 1.0, 1.0, +1},
+    SearchCase{"sub 0.7", 0.7, 0.5, -1},       SearchCase{"sup 0.7", 0.7, 1.0, +1},
     SearchCase{"sub 0.7299", 0.7299, 0.5, -1}, SearchCase{"sup 0.7299", 0.7299, 1.0, +1},
-    SearchCase{"sub 0", 0.0, 0.5, -1},       SearchCase{"sup 0", 0.0, 1.0, +1},
+    SearchCase{"sub 0", 0.0, 0.5, -1},         SearchCase{"sup 0", 0.0, 1.0, +1},
 };
 
 void BM_MachSearch(benchmark::State& state)

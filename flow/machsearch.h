@@ -10,8 +10,8 @@ inline constexpr const char* noSupersonicSolutionMessage = "bu 4L*f/D için süp
 
 // How a search ended.
 enum class SearchEnd {
-    Converged,  // |4fL*/D(M) − target| < 0.0001: M is a solution
-    PassLimit,  // fifty passes without converging: M is the last, unevaluated, step
+    Converged,   // |4fL*/D(M) − target| < 0.0001: M is a solution
+    PassLimit,   // fifty passes without converging: M is the last, unevaluated, step
     BeyondMach5, // ran past M = 5 without meeting the target; the message was shown
     ReachedZero, // the next step would have reached M ≤ 0, where 4fL*/D is undefined
 };

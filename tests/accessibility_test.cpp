@@ -41,18 +41,30 @@ void AccessibilityTest::controlHasNameAndRole_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     const int edit = QAccessible::EditableText;
-    QTest::newRow("Text_gama") << "Text_gama" << "Ratio of specific heats γ" << edit;
-    QTest::newRow("Text_Msub") << "Text_Msub" << "Mach number" << edit;
-    QTest::newRow("Text_Msup") << "Text_Msup" << "Supersonic Mach number" << edit;
-    QTest::newRow("Text_FLD4") << "Text_FLD4" << "Friction parameter 4fL*/D" << edit;
-    QTest::newRow("Text_TTstar") << "Text_TTstar" << "Temperature ratio T/T*" << edit;
-    QTest::newRow("Text_PPstar") << "Text_PPstar" << "Pressure ratio p/p*" << edit;
-    QTest::newRow("Text_RoRostar") << "Text_RoRostar" << "Density ratio ρ/ρ*" << edit;
-    QTest::newRow("Text_PoPostar") << "Text_PoPostar" << "Stagnation pressure ratio p0/p0*" << edit;
-    QTest::newRow("Option_M") << "Option_M" << "M" << int(QAccessible::RadioButton);
-    QTest::newRow("Option_FLD4") << "Option_FLD4" << "4 f L*/D" << int(QAccessible::RadioButton);
-    QTest::newRow("Command1") << "Command1" << "Coose an Input Option" << int(QAccessible::Button);
-    QTest::newRow("Picture1") << "Picture1" << "4fL*/D against Mach number" << int(QAccessible::Chart);
+    QTest::newRow("Text_gama") << "Text_gama"
+                               << "Ratio of specific heats γ" << edit;
+    QTest::newRow("Text_Msub") << "Text_Msub"
+                               << "Mach number" << edit;
+    QTest::newRow("Text_Msup") << "Text_Msup"
+                               << "Supersonic Mach number" << edit;
+    QTest::newRow("Text_FLD4") << "Text_FLD4"
+                               << "Friction parameter 4fL*/D" << edit;
+    QTest::newRow("Text_TTstar") << "Text_TTstar"
+                                 << "Temperature ratio T/T*" << edit;
+    QTest::newRow("Text_PPstar") << "Text_PPstar"
+                                 << "Pressure ratio p/p*" << edit;
+    QTest::newRow("Text_RoRostar") << "Text_RoRostar"
+                                   << "Density ratio ρ/ρ*" << edit;
+    QTest::newRow("Text_PoPostar") << "Text_PoPostar"
+                                   << "Stagnation pressure ratio p0/p0*" << edit;
+    QTest::newRow("Option_M") << "Option_M"
+                              << "M" << int(QAccessible::RadioButton);
+    QTest::newRow("Option_FLD4") << "Option_FLD4"
+                                 << "4 f L*/D" << int(QAccessible::RadioButton);
+    QTest::newRow("Command1") << "Command1"
+                              << "Coose an Input Option" << int(QAccessible::Button);
+    QTest::newRow("Picture1") << "Picture1"
+                              << "4fL*/D against Mach number" << int(QAccessible::Chart);
 }
 
 void AccessibilityTest::controlHasNameAndRole()

@@ -8,11 +8,11 @@
 #include <QMessageBox>
 #include <QTimer>
 
-using velmora::testing::WindowDriver;
-using velmora::testing::markersAt;
-using velmora::testing::isRed;
-using velmora::testing::near;
 using velmora::testing::chartPoint;
+using velmora::testing::isRed;
+using velmora::testing::markersAt;
+using velmora::testing::near;
+using velmora::testing::WindowDriver;
 using Messages = std::vector<std::string>;
 
 namespace {
@@ -41,7 +41,8 @@ QStringList ratioTexts(const WindowDriver& w)
 
 bool sameRatios(const velmora::FlowState& a, const velmora::FlowState& b)
 {
-    return a.TTstar == b.TTstar && a.PPstar == b.PPstar && a.RoRostar == b.RoRostar && a.PoPostar == b.PoPostar;
+    return a.TTstar == b.TTstar && a.PPstar == b.PPstar && a.RoRostar == b.RoRostar &&
+           a.PoPostar == b.PoPostar;
 }
 
 } // namespace
@@ -351,17 +352,29 @@ void CalculateCommandTest::searchWithoutSolutionShowsStars_data()
     QTest::addColumn<QString>("supersonic");
     QTest::addColumn<int>("messageCount");
     QTest::addColumn<QList<QPointF>>("markers");
-    QTest::newRow("1.0: no supersonic solution") << "1.0" << "0.5087" << "****" << 1
-                                                 << QList<QPointF>{{0.50872802734375, 1.0}};
-    QTest::newRow("0.7: past M = 5") << "0.7" << "0.5551" << "****" << 1
-                                     << QList<QPointF>{{0.5550537109375, 0.7}};
-    QTest::newRow("0.7299: met at M = 6") << "0.7299" << "0.5497" << "6" << 0
-                                          << QList<QPointF>{{0.5496826171875, 0.7299}}; // M = 6 lies off the chart
-    QTest::newRow("8.4836: above the chart's largest") << "8.4836" << "****" << "****" << 1 << QList<QPointF>{};
+    QTest::newRow("1.0: no supersonic solution") << "1.0"
+                                                 << "0.5087"
+                                                 << "****" << 1 << QList<QPointF>{{0.50872802734375, 1.0}};
+    QTest::newRow("0.7: past M = 5") << "0.7"
+                                     << "0.5551"
+                                     << "****" << 1 << QList<QPointF>{{0.5550537109375, 0.7}};
+    QTest::newRow("0.7299: met at M = 6")
+        << "0.7299"
+        << "0.5497"
+        << "6" << 0 << QList<QPointF>{{0.5496826171875, 0.7299}}; // M = 6 lies off the chart
+    QTest::newRow("8.4836: above the chart's largest") << "8.4836"
+                                                       << "****"
+                                                       << "****" << 1 << QList<QPointF>{};
     // Its subsonic marker at F = 8.48 lies above the chart's top edge, F = 8.
-    QTest::newRow("8.48: just inside") << "8.48" << "0.25" << "****" << 1 << QList<QPointF>{};
-    QTest::newRow("-0.5: negative") << "-0.5" << "****" << "****" << 1 << QList<QPointF>{};
-    QTest::newRow("1e300: huge") << "1e300" << "****" << "****" << 1 << QList<QPointF>{};
+    QTest::newRow("8.48: just inside") << "8.48"
+                                       << "0.25"
+                                       << "****" << 1 << QList<QPointF>{};
+    QTest::newRow("-0.5: negative") << "-0.5"
+                                    << "****"
+                                    << "****" << 1 << QList<QPointF>{};
+    QTest::newRow("1e300: huge") << "1e300"
+                                 << "****"
+                                 << "****" << 1 << QList<QPointF>{};
 }
 
 void CalculateCommandTest::searchWithoutSolutionShowsStars()

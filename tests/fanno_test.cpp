@@ -49,21 +49,21 @@ TEST_P(FrictionParameter, MatchesTable)
         EXPECT_NEAR(s.FLD4_for_M(c.mach), c.expected, c.tolerance);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Relations, FrictionParameter,
-    ::testing::Values(FrictionCase{"g14_M0_25", 1.4, 0.25, 8.4834, fourDecimals},
-                      FrictionCase{"g14_M0_25_sixDecimals", 1.4, 0.25, 8.483409, 5e-7},
-                      FrictionCase{"g14_M0_5", 1.4, 0.5, 1.0691, fourDecimals},
-                      FrictionCase{"g14_M1_exactlyZero", 1.4, 1.0, 0.0, 0.0},
-                      FrictionCase{"g14_M2", 1.4, 2.0, 0.3049965, 5e-8},
-                      FrictionCase{"g14_M3", 1.4, 3.0, 0.5222, fourDecimals},
-                      FrictionCase{"g14_M5", 1.4, 5.0, 0.6938, fourDecimals},
-                      FrictionCase{"g14_M6", 1.4, 6.0, 0.729875, 5e-7},
-                      FrictionCase{"g14_Mminus2", 1.4, -2.0, 0.3049965, 5e-8},
-                      FrictionCase{"g13_M2", 1.3, 2.0, 0.35728, 5e-6},
-                      FrictionCase{"g14_M1e6_nearLimit", 1.4, 1e6, 0.8215, fourDecimals},
-                      FrictionCase{"g13_M1e6_nearLimit", 1.3, 1e6, 1.0326, fourDecimals}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Relations, FrictionParameter,
+                         ::testing::Values(FrictionCase{"g14_M0_25", 1.4, 0.25, 8.4834, fourDecimals},
+                                           FrictionCase{"g14_M0_25_sixDecimals", 1.4, 0.25, 8.483409, 5e-7},
+                                           FrictionCase{"g14_M0_5", 1.4, 0.5, 1.0691, fourDecimals},
+                                           FrictionCase{"g14_M1_exactlyZero", 1.4, 1.0, 0.0, 0.0},
+                                           FrictionCase{"g14_M2", 1.4, 2.0, 0.3049965, 5e-8},
+                                           FrictionCase{"g14_M3", 1.4, 3.0, 0.5222, fourDecimals},
+                                           FrictionCase{"g14_M5", 1.4, 5.0, 0.6938, fourDecimals},
+                                           FrictionCase{"g14_M6", 1.4, 6.0, 0.729875, 5e-7},
+                                           FrictionCase{"g14_Mminus2", 1.4, -2.0, 0.3049965, 5e-8},
+                                           FrictionCase{"g13_M2", 1.3, 2.0, 0.35728, 5e-6},
+                                           FrictionCase{"g14_M1e6_nearLimit", 1.4, 1e6, 0.8215, fourDecimals},
+                                           FrictionCase{"g13_M1e6_nearLimit", 1.3, 1e6, 1.0326,
+                                                        fourDecimals}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FrictionParameterShape, NegativeMachGivesTheSameBitsAsPositive)
 {

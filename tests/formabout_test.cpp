@@ -162,9 +162,8 @@ void FormAboutTest::programEndsOnlyWhenBothWindowsAreClosed()
         aboutOpenAfterMainClosed = reference.window()->isVisible();
         reference.window()->close();
     });
-    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] {
-        loopEndedTooEarly = reference.window()->isVisible();
-    });
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed,
+                     [&] { loopEndedTooEarly = reference.window()->isVisible(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // only if it never ends
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(aboutOpenAfterMainClosed);

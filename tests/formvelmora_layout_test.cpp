@@ -98,8 +98,8 @@ void FormVelmoraLayoutTest::control()
     auto* w = window.findChild<QWidget*>(QString::fromLatin1(e.name));
     QVERIFY(w);
     QCOMPARE(QString::fromLatin1(w->metaObject()->className()), QString::fromLatin1(e.className));
-    const QWidget* expectedParent = *e.parent ? window.findChild<QWidget*>(QString::fromLatin1(e.parent))
-                                              : window.centralWidget();
+    const QWidget* expectedParent =
+        *e.parent ? window.findChild<QWidget*>(QString::fromLatin1(e.parent)) : window.centralWidget();
     QCOMPARE(w->parentWidget(), expectedParent);
     QCOMPARE(textOf(w), QString::fromUtf8(e.text));
     QCOMPARE(w->geometry(), e.geometry);
@@ -140,7 +140,8 @@ void FormVelmoraLayoutTest::everyCaptionFitsItsBox()
     auto* button = window.findChild<QPushButton*>(QStringLiteral("Command1"));
     for (const QString& caption : {button->text(), QStringLiteral("Input value then CLICK")}) {
         const QRect area = button->rect().adjusted(4, 4, -4, -4);
-        const QRect needed = button->fontMetrics().boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+        const QRect needed =
+            button->fontMetrics().boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
         QVERIFY2(area.contains(needed), qPrintable(caption));
     }
 }

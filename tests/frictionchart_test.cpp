@@ -7,8 +7,8 @@
 #include <cmath>
 #include <limits>
 
-using velmora::FlowState;
 using velmora::FLD4_Graph;
+using velmora::FlowState;
 using velmora::Mark_Point;
 using velmora::Rgb;
 using velmora::testing::RecordingSurface;

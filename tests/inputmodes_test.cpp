@@ -20,15 +20,15 @@ struct Expected {
 
 // Visibility after each option, for every label and box of the results frame.
 const Expected afterMach[] = {
-    {"Label_M", true},      {"Label_FLD4", false},    {"Label_PPstar", false},  {"Label_TTstar", false},
-    {"Label_RoRoStar", false}, {"Label_PoPoStar", false}, {"Text_Msub", true},   {"Text_Msup", false},
-    {"Text_FLD4", false},   {"Text_PPstar", false},   {"Text_TTstar", false},   {"Text_RoRostar", false},
+    {"Label_M", true},         {"Label_FLD4", false},     {"Label_PPstar", false}, {"Label_TTstar", false},
+    {"Label_RoRoStar", false}, {"Label_PoPoStar", false}, {"Text_Msub", true},     {"Text_Msup", false},
+    {"Text_FLD4", false},      {"Text_PPstar", false},    {"Text_TTstar", false},  {"Text_RoRostar", false},
     {"Text_PoPostar", false},
 };
 const Expected afterFriction[] = {
-    {"Label_M", false},     {"Label_FLD4", true},     {"Label_PPstar", false},  {"Label_TTstar", false},
-    {"Label_RoRoStar", false}, {"Label_PoPoStar", false}, {"Text_Msub", false},  {"Text_Msup", false},
-    {"Text_FLD4", true},    {"Text_PPstar", false},   {"Text_TTstar", false},   {"Text_RoRostar", false},
+    {"Label_M", false},        {"Label_FLD4", true},      {"Label_PPstar", false}, {"Label_TTstar", false},
+    {"Label_RoRoStar", false}, {"Label_PoPoStar", false}, {"Text_Msub", false},    {"Text_Msup", false},
+    {"Text_FLD4", true},       {"Text_PPstar", false},    {"Text_TTstar", false},  {"Text_RoRostar", false},
     {"Text_PoPostar", false},
 };
 
@@ -55,7 +55,8 @@ void InputModesTest::machModeShowsOnlyTheBlankWhiteMachBox()
         QVERIFY2(w.c.named(e.control)->isVisible() == e.visible, e.control);
     QCOMPARE(w.c.Text_Msub->text(), QStringLiteral(" "));
     QCOMPARE(background(w.c.Text_Msub), white);
-    for (const QLineEdit* box : {w.c.Text_FLD4, w.c.Text_PPstar, w.c.Text_TTstar, w.c.Text_RoRostar, w.c.Text_PoPostar})
+    for (const QLineEdit* box :
+         {w.c.Text_FLD4, w.c.Text_PPstar, w.c.Text_TTstar, w.c.Text_RoRostar, w.c.Text_PoPostar})
         QCOMPARE(background(box), grey);
     QCOMPARE(w.c.Command1->text(), QStringLiteral("Input value then CLICK"));
     QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral("1"));
@@ -71,8 +72,8 @@ void InputModesTest::frictionModeShowsOnlyTheBlankWhiteFrictionBox()
         QVERIFY2(w.c.named(e.control)->isVisible() == e.visible, e.control);
     QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral(" "));
     QCOMPARE(background(w.c.Text_FLD4), white);
-    for (const QLineEdit* box : {w.c.Text_Msub, w.c.Text_Msup, w.c.Text_PPstar, w.c.Text_TTstar, w.c.Text_RoRostar,
-                                 w.c.Text_PoPostar})
+    for (const QLineEdit* box : {w.c.Text_Msub, w.c.Text_Msup, w.c.Text_PPstar, w.c.Text_TTstar,
+                                 w.c.Text_RoRostar, w.c.Text_PoPostar})
         QCOMPARE(background(box), grey);
     QCOMPARE(w.c.Command1->text(), QStringLiteral("Input value then CLICK"));
     QCOMPARE(w.c.Text_Msub->text(), QStringLiteral("1.153"));

@@ -99,8 +99,9 @@ void KeyboardTest::frictionCalculationByKeyboard()
 void KeyboardTest::shiftTabGoesBackOverVisibleControls()
 {
     // The option group is one stop; backwards it is entered at its last option.
-    const QStringList expected{"Text_TTstar", "Command1", "Option_FLD4", "Text_Msub", "Text_FLD4", "Text_gama",
-                               "Picture1",    "Text_PoPostar", "Text_RoRostar", "Text_PPstar", "Text_TTstar"};
+    const QStringList expected{"Text_TTstar",   "Command1",    "Option_FLD4", "Text_Msub",
+                               "Text_FLD4",     "Text_gama",   "Picture1",    "Text_PoPostar",
+                               "Text_RoRostar", "Text_PPstar", "Text_TTstar"};
     QStringList seen;
     for (int i = 0; i < expected.size(); ++i) {
         seen << focused();

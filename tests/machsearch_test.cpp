@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 using velmora::FlowState;
-using velmora::SearchEnd;
 using velmora::iter_for_M_for_Given_FLD4;
 using velmora::loadedFlowState;
 using velmora::noSupersonicSolutionMessage;
+using velmora::SearchEnd;
 using velmora::testing::MessageRecorder;
 
 namespace {

@@ -12,8 +12,8 @@
 #include <cmath>
 #include <random>
 
-using velmora::testing::WindowDriver;
 using velmora::testing::isResultText;
+using velmora::testing::WindowDriver;
 
 namespace {
 
@@ -22,11 +22,55 @@ constexpr int actionCount = 20000;
 // Inputs a user might type, odd ones on purpose: the edge values of the relations and
 // the search, the ends of the double range, signs, blanks, exponents, &H and &O numbers.
 const char* const knownTexts[] = {
-    "2",     "0.5",    "1",      "0",       "-0",     "0.25",  "8.4834", "8.48",   "8.4836", "0.305",
-    "0.7299", "0.714", "0.7",    "1.0",     "-0.0001", "6",    "5.5",    "1.4",    "1.3",    "1.67",
-    "0.95",  "1e308",  "1e-320", "1e400",   "-1e400", "1e200", "1e-200", " ",      "",       "2abc",
-    "1,5",   "&H1F",   "&O17",   "&HFFFFFFFFFFFFFFFF", "1.000000000000001", "- 2", "1 2", ".5", "1e",
-    "+3",    "-2",     "1.2.3",  "abc",     "9e99",   "-8.5",  "100",    "0.0001", "&h",   "e5",
+    "2",
+    "0.5",
+    "1",
+    "0",
+    "-0",
+    "0.25",
+    "8.4834",
+    "8.48",
+    "8.4836",
+    "0.305",
+    "0.7299",
+    "0.714",
+    "0.7",
+    "1.0",
+    "-0.0001",
+    "6",
+    "5.5",
+    "1.4",
+    "1.3",
+    "1.67",
+    "0.95",
+    "1e308",
+    "1e-320",
+    "1e400",
+    "-1e400",
+    "1e200",
+    "1e-200",
+    " ",
+    "",
+    "2abc",
+    "1,5",
+    "&H1F",
+    "&O17",
+    "&HFFFFFFFFFFFFFFFF",
+    "1.000000000000001",
+    "- 2",
+    "1 2",
+    ".5",
+    "1e",
+    "+3",
+    "-2",
+    "1.2.3",
+    "abc",
+    "9e99",
+    "-8.5",
+    "100",
+    "0.0001",
+    "&h",
+    "e5",
 };
 
 class InputMaker {
@@ -107,8 +151,9 @@ void SoakTest::randomActionsKeepEveryInvariant()
     WindowDriver w;
     std::mt19937 random(20261208);
     InputMaker inputs(random);
-    const std::array<QLineEdit*, 7> results{w.c.Text_Msub, w.c.Text_Msup, w.c.Text_FLD4, w.c.Text_TTstar,
-                                            w.c.Text_PPstar, w.c.Text_RoRostar, w.c.Text_PoPostar};
+    const std::array<QLineEdit*, 7> results{w.c.Text_Msub,    w.c.Text_Msup,   w.c.Text_FLD4,
+                                            w.c.Text_TTstar,  w.c.Text_PPstar, w.c.Text_RoRostar,
+                                            w.c.Text_PoPostar};
     const std::array<QLineEdit*, 3> inputBoxes{w.c.Text_gama, w.c.Text_Msub, w.c.Text_FLD4};
     QMenuBar* menu = w.window.menuBar();
     const QPoint aboutEntry = menu->actionGeometry(menu->actions().first()).center();

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <limits>
 
+using velmora::clipSegment;
 using velmora::PixelRect;
 using velmora::PixelSegment;
 using velmora::UserScale;
-using velmora::clipSegment;
 
 namespace {
 

@@ -17,8 +17,8 @@ namespace {
 
 // Shown again by every calculation, in this order.
 constexpr const char* resultFields[] = {
-    "Label_M",     "Label_FLD4",  "Label_PPstar", "Label_TTstar",  "Label_RoRoStar", "Label_PoPoStar",
-    "Text_Msub",   "Text_FLD4",   "Text_PPstar",  "Text_TTstar",   "Text_RoRostar",  "Text_PoPostar",
+    "Label_M",   "Label_FLD4", "Label_PPstar", "Label_TTstar", "Label_RoRoStar", "Label_PoPoStar",
+    "Text_Msub", "Text_FLD4",  "Text_PPstar",  "Text_TTstar",  "Text_RoRostar",  "Text_PoPostar",
 };
 
 double read(const QLineEdit* box) { return leadingNumber(box->text().toStdString()); }

@@ -47,10 +47,10 @@ QFont fontFor(ControlFont font)
 
 namespace {
 
-QWidget* createControl(const ControlSpec& spec, QWidget* parent)
+QWidget* createControl(const ControlSpec& entry, QWidget* parent)
 {
-    const QString text = QString::fromUtf8(spec.text.data(), qsizetype(spec.text.size()));
-    switch (spec.kind) {
+    const QString text = QString::fromUtf8(entry.text.data(), qsizetype(entry.text.size()));
+    switch (entry.kind) {
     case ControlKind::CommandButton: {
         auto* button = new WrappingButton(text, parent);
         button->setAutoDefault(false);
@@ -87,37 +87,37 @@ void buildControls(QWidget* client, std::span<const ControlSpec> table)
     std::map<std::string_view, QWidget*> byName;
     std::vector<std::pair<int, QWidget*>> focusChain;
 
-    for (const ControlSpec& spec : table) {
-        QWidget* parent = spec.container.empty() ? client : byName.at(spec.container);
-        QWidget* control = createControl(spec, parent);
-        control->setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
+    for (const ControlSpec& entry : table) {
+        QWidget* parent = entry.container.empty() ? client : byName.at(entry.container);
+        QWidget* control = createControl(entry, parent);
+        control->setObjectName(QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size())));
 
         // Children of a picture box are placed from its inner drawing area.
         QPoint origin;
         if (auto* picture = qobject_cast<PictureBox*>(parent))
             origin = picture->contentsRect().topLeft();
-        control->setGeometry(origin.x() + pixelsFromTwips(spec.left),
-                             origin.y() + pixelsFromTwips(spec.top), pixelsFromTwips(spec.width),
-                             pixelsFromTwips(spec.height));
+        control->setGeometry(origin.x() + pixelsFromTwips(entry.left),
+                             origin.y() + pixelsFromTwips(entry.top), pixelsFromTwips(entry.width),
+                             pixelsFromTwips(entry.height));
 
-        if (spec.font != ControlFont::Interface)
-            control->setFont(fontFor(spec.font));
-        if (spec.textColour || spec.background) {
+        if (entry.font != ControlFont::Interface)
+            control->setFont(fontFor(entry.font));
+        if (entry.textColour || entry.background) {
             QPalette palette = control->palette();
-            if (spec.textColour)
-                palette.setColor(QPalette::WindowText, toQColor(*spec.textColour));
-            if (spec.background) {
-                palette.setColor(QPalette::Window, toQColor(*spec.background));
+            if (entry.textColour)
+                palette.setColor(QPalette::WindowText, toQColor(*entry.textColour));
+            if (entry.background) {
+                palette.setColor(QPalette::Window, toQColor(*entry.background));
                 control->setAutoFillBackground(true);
             }
             control->setPalette(palette);
         }
-        if (!spec.visible)
+        if (!entry.visible)
             control->hide();
 
-        byName.emplace(spec.name, control);
-        if (takesFocus(spec.kind))
-            focusChain.emplace_back(spec.tabIndex, control);
+        byName.emplace(entry.name, control);
+        if (takesFocus(entry.kind))
+            focusChain.emplace_back(entry.tabIndex, control);
     }
 
     std::ranges::sort(focusChain, {}, &std::pair<int, QWidget*>::first);

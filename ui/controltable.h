@@ -22,10 +22,10 @@ enum class ControlFont {
 };
 
 struct ControlSpec {
-    std::string_view name;      // the widget's objectName
+    std::string_view name; // the widget's objectName
     ControlKind kind;
-    std::string_view container; // empty for the window's client area
-    std::string_view text;      // caption or initial text, UTF-8, blanks as they stand
+    std::string_view container;   // empty for the window's client area
+    std::string_view text;        // caption or initial text, UTF-8, blanks as they stand
     int left, top, width, height; // twips from the container's top-left corner
     int tabIndex;
     bool visible = true;
@@ -38,8 +38,8 @@ inline constexpr int twipsPerPixel = 15; // at 96 dots per inch
 inline constexpr int pixelsFromTwips(int twips) { return twips / twipsPerPixel; }
 
 inline constexpr Rgb aboutBackground{255, 255, 192}; // light yellow, as the chart
-inline constexpr Rgb aboutDescription{0, 128, 0};   // green
-inline constexpr Rgb aboutAddress{0, 0, 255};       // blue
+inline constexpr Rgb aboutDescription{0, 128, 0};    // green
+inline constexpr Rgb aboutAddress{0, 0, 255};        // blue
 inline constexpr Rgb inactiveBox{200, 200, 200};
 inline constexpr Rgb activeBox{255, 255, 255};
 

@@ -10,8 +10,7 @@ namespace velmora {
 
 namespace {
 
-template <typename Control>
-Control* find(QWidget* client, const char* name)
+template <typename Control> Control* find(QWidget* client, const char* name)
 {
     auto* control = client->findChild<Control*>(QLatin1String(name));
     Q_ASSERT_X(control, "MainWindowControls", name);

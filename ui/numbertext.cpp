@@ -130,8 +130,8 @@ std::string resultText(double value, std::string_view decimalSeparator)
 
     // to_chars, unlike printf, ignores the process locale.
     char digits[40];
-    const auto written = std::to_chars(std::begin(digits), std::end(digits), rounded,
-                                       std::chars_format::general, 15);
+    const auto written =
+        std::to_chars(std::begin(digits), std::end(digits), rounded, std::chars_format::general, 15);
     std::string text;
     for (const char* c = digits; c != written.ptr; ++c) {
         if (*c == '.')

@@ -5,9 +5,7 @@
 
 namespace velmora {
 
-WrappingButton::WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
-{
-}
+WrappingButton::WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
 void WrappingButton::paintEvent(QPaintEvent*)
 {
@@ -19,8 +17,8 @@ void WrappingButton::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButton, option);
 
     const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(textArea, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
-                         caption, QPalette::ButtonText);
+    painter.drawItemText(textArea, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), caption,
+                         QPalette::ButtonText);
 }
 
 } // namespace velmora

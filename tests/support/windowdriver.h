@@ -24,7 +24,10 @@ public:
     }
 
     // On the option's round indicator, where a click always selects it.
-    void choose(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(7, option->height() / 2)); }
+    void choose(QRadioButton* option)
+    {
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(7, option->height() / 2));
+    }
     void chooseMach() { choose(c.Option_M); }
     void chooseFriction() { choose(c.Option_FLD4); }
 
