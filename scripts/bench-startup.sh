@@ -2,7 +2,8 @@
 # Start-up against the toolkit's floor: from process start to the first painted frame of
 # the main window under Xvfb, for Velmora and for a bare Qt main window of the same size
 # with the same menu bar, over RUNS runs each (default 15), taken in turn. Prints both
-# medians, their ratio, and each one's median peak memory as /usr/bin/time -v reports it.
+# medians, their ratio, and each one's median peak memory as /usr/bin/time -v reports it,
+# as a Markdown table (only its rows with ROWS_ONLY=1, for scripts/bench.sh).
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 runs=${RUNS:-15}
@@ -45,7 +46,11 @@ v_kb=$(cut -d' ' -f2 "$velmora_runs" | median)
 b_kb=$(cut -d' ' -f2 "$bare_runs" | median)
 rm -f "$velmora_runs" "$bare_runs"
 
-echo "| start-up to first frame ($runs runs, median) | Velmora | bare Qt window | ratio |"
-echo "|---|---|---|---|"
-awk -v v="$v_ms" -v b="$b_ms" 'BEGIN {printf "| time | %.1f ms | %.1f ms | %.2f |\n", v, b, v / b}'
-awk -v v="$v_kb" -v b="$b_kb" 'BEGIN {printf "| peak memory | %.1f MiB | %.1f MiB | %.2f |\n", v / 1024, b / 1024, v / b}'
+if [ -z "${ROWS_ONLY:-}" ]; then
+    echo "| benchmark | Velmora | bare Qt window | ratio |"
+    echo "|---|---|---|---|"
+fi
+awk -v v="$v_ms" -v b="$b_ms" -v n="$runs" \
+    'BEGIN {printf "| start-up to first frame (median of %d) | %.1f ms | %.1f ms | %.2f |\n", n, v, b, v / b}'
+awk -v v="$v_kb" -v b="$b_kb" -v n="$runs" \
+    'BEGIN {printf "| peak memory at first frame (median of %d) | %.1f MiB | %.1f MiB | %.2f |\n", n, v / 1024, b / 1024, v / b}'

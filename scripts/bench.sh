@@ -9,12 +9,11 @@ ensure_packages "${build_packages[@]}" libbenchmark-dev xvfb xauth time libx11-d
 configure_and_build >/dev/null
 bench=$velmora_build/benchmarks
 
-echo "| benchmark | time |"
-echo "|---|---|"
+echo "| benchmark | Velmora | bare Qt window | ratio |"
+echo "|---|---|---|---|"
 "$bench/core_bench" --benchmark_format=json --benchmark_min_time=0.2 2>/dev/null |
     /usr/bin/python3 "$velmora_root/scripts/benchtable.py"
 QT_QPA_PLATFORM=offscreen "$bench/calculate_bench" -median 5 2>/dev/null |
     awk '/^RESULT/ {name = $3; sub(/^CalculateBench::/, "", name); sub(/\(\):$/, "", name)}
-         /msecs per iteration/ {printf "| calculate click, %s, painting included | %.3f ms |\n", name, $1}'
-echo
-"$velmora_root/scripts/bench-startup.sh"
+         /msecs per iteration/ {printf "| calculate click, %s, painting included | %.3f ms | | |\n", name, $1}'
+ROWS_ONLY=1 "$velmora_root/scripts/bench-startup.sh"

@@ -8,4 +8,4 @@ for run in json.load(sys.stdin)["benchmarks"]:
     name = run["name"].split("/")[0]
     if run.get("label"):
         name += " (" + run["label"] + ")"
-    print("| %s | %.1f %s |" % (name, run["real_time"], run["time_unit"]))
+    print("| %s | %.1f %s | | |" % (name, run["real_time"], run["time_unit"]))
