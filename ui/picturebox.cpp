@@ -40,7 +40,7 @@ QAccessibleInterface* chartAccessible(const QString& className, QObject* object)
 {
     if (className != QLatin1String(PictureBox::staticMetaObject.className()) || !object->isWidgetType())
         return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart); // Qt's cache owns it
 }
 
 } // namespace
@@ -65,9 +65,16 @@ void PictureBox::ensurePicture()
     const QSize pixels = contentsRect().size() * ratio;
     if (picture_.size() == pixels && picture_.devicePixelRatio() == ratio)
         return;
-    picture_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    picture_.setDevicePixelRatio(ratio);
-    picture_.fill(toQColor(chartBackground));
+    // On a screen of another density the picture so far is carried over, not lost.
+    QImage picture(pixels, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(toQColor(chartBackground));
+    if (!picture_.isNull()) {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(QPointF(0, 0), contentsRect().size()), picture_);
+    }
+    picture_ = picture;
     setScale(scaleCorners_[0], scaleCorners_[1], scaleCorners_[2], scaleCorners_[3]);
 }
 
