@@ -1,5 +1,7 @@
 #include "ui/accessiblenames.h"
 
+#include "ui/qttext.h"
+
 #include <QWidget>
 
 #include <string_view>
@@ -26,8 +28,6 @@ constexpr AccessibleText accessibleTexts[] = {
     {"Text_PoPostar", "Stagnation pressure ratio p0/p0*", ""},
     {"Picture1", "4fL*/D against Mach number", ""}, // the chart describes itself as it changes
 };
-
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 } // namespace
 

@@ -3,9 +3,9 @@
 #include "flow/machsearch.h"
 #include "ui/inputmodes.h"
 #include "ui/numbertext.h"
+#include "ui/qttext.h"
 
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 
 #include <cmath>
@@ -23,10 +23,7 @@ constexpr const char* resultFields[] = {
 
 double read(const QLineEdit* box) { return leadingNumber(box->text().toStdString()); }
 
-void write(QLineEdit* box, double value)
-{
-    box->setText(QString::fromStdString(resultText(value, QLocale().decimalPoint().toStdString())));
-}
+void write(QLineEdit* box, double value) { box->setText(userResultText(value)); }
 
 bool allFinite(std::initializer_list<double> values)
 {

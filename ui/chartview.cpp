@@ -1,21 +1,10 @@
 #include "ui/chartview.h"
 
 #include "chart/frictionchart.h"
-#include "ui/numbertext.h"
 #include "ui/picturebox.h"
-
-#include <QLocale>
+#include "ui/qttext.h"
 
 namespace velmora {
-
-namespace {
-
-QString asResult(double value)
-{
-    return QString::fromStdString(resultText(value, QLocale().decimalPoint().toStdString()));
-}
-
-} // namespace
 
 ChartView::ChartView(PictureBox& picture) : picture_(picture)
 {
@@ -42,12 +31,12 @@ QString ChartView::description() const
 {
     if (!drawn_)
         return QObject::tr("Nothing drawn yet");
-    QString text = QObject::tr("γ = %1; ").arg(asResult(gama_));
+    QString text = QObject::tr("γ = %1; ").arg(userResultText(gama_));
     if (marks_.empty())
         return text + QObject::tr("nothing marked");
     QStringList points;
     for (const auto& [mach, friction] : marks_)
-        points << QObject::tr("M = %1, 4fL*/D = %2").arg(asResult(mach), asResult(friction));
+        points << QObject::tr("M = %1, 4fL*/D = %2").arg(userResultText(mach), userResultText(friction));
     return text + QObject::tr("marked: ") + points.join(QStringLiteral("; "));
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/captionlabel.h"
 #include "ui/picturebox.h"
+#include "ui/qttext.h"
 #include "ui/wrappingbutton.h"
 
 #include <QGroupBox>
@@ -49,7 +50,7 @@ namespace {
 
 QWidget* createControl(const ControlSpec& entry, QWidget* parent)
 {
-    const QString text = QString::fromUtf8(entry.text.data(), qsizetype(entry.text.size()));
+    const QString text = fromUtf8(entry.text);
     switch (entry.kind) {
     case ControlKind::CommandButton: {
         auto* button = new WrappingButton(text, parent);
@@ -90,7 +91,7 @@ void buildControls(QWidget* client, std::span<const ControlSpec> table)
     for (const ControlSpec& entry : table) {
         QWidget* parent = entry.container.empty() ? client : byName.at(entry.container);
         QWidget* control = createControl(entry, parent);
-        control->setObjectName(QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size())));
+        control->setObjectName(fromUtf8(entry.name));
 
         // Children of a picture box are placed from its inner drawing area.
         QPoint origin;
