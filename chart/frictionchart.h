@@ -6,6 +6,9 @@
 namespace velmora {
 
 inline constexpr Rgb chartBackground{255, 255, 192};
+// The surface's foreground, for the axes and the caption: dark on the light surface,
+// whatever colour scheme the desktop has.
+inline constexpr Rgb chartForeground{0, 0, 0};
 inline constexpr Rgb gridColour{200, 200, 200};
 inline constexpr Rgb curveColour{255, 0, 0};
 inline constexpr Rgb markerColour{0, 0, 255};

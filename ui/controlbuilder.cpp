@@ -1,6 +1,7 @@
 #include "ui/controlbuilder.h"
 
 #include "ui/captionlabel.h"
+#include "ui/fixedcolours.h"
 #include "ui/picturebox.h"
 #include "ui/qttext.h"
 #include "ui/wrappingbutton.h"
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace velmora {
-
-QColor toQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 QFont fontFor(ControlFont font)
 {
@@ -103,14 +102,12 @@ void buildControls(QWidget* client, std::span<const ControlSpec> table)
 
         if (entry.font != ControlFont::Interface)
             control->setFont(fontFor(entry.font));
-        if (entry.textColour || entry.background) {
+        if (entry.background) {
+            setFixedColours(*control, Surface::Window, *entry.background,
+                            entry.textColour ? *entry.textColour : textOnFixedBackground);
+        } else if (entry.textColour) {
             QPalette palette = control->palette();
-            if (entry.textColour)
-                palette.setColor(QPalette::WindowText, toQColor(*entry.textColour));
-            if (entry.background) {
-                palette.setColor(QPalette::Window, toQColor(*entry.background));
-                control->setAutoFillBackground(true);
-            }
+            palette.setColor(QPalette::WindowText, toQColor(*entry.textColour));
             control->setPalette(palette);
         }
         if (!entry.visible)

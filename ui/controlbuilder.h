@@ -2,7 +2,6 @@
 
 #include "ui/controltable.h"
 
-#include <QColor>
 #include <QFont>
 
 #include <span>
@@ -16,7 +15,6 @@ namespace velmora {
 // focusable ones in ascending tab index.
 void buildControls(QWidget* client, std::span<const ControlSpec> table);
 
-[[nodiscard]] QColor toQColor(const Rgb& rgb);
 // The fonts are URW's metric twins of Helvetica (close to the classic 8-point dialog
 // font, so every caption fits its box) and DejaVu Sans Condensed for the About window.
 [[nodiscard]] QFont fontFor(ControlFont font);

@@ -30,7 +30,7 @@ struct ControlSpec {
     int tabIndex;
     bool visible = true;
     ControlFont font = ControlFont::Interface;
-    const Rgb* textColour = nullptr; // nullptr: the system's text colour
+    const Rgb* textColour = nullptr; // nullptr: the system's, or black on a fixed background
     const Rgb* background = nullptr; // nullptr: the container's background
 };
 

@@ -3,8 +3,7 @@
 #include "ui/applicationicon.h"
 #include "ui/controlbuilder.h"
 #include "ui/controltable.h"
-
-#include <QLayout>
+#include "ui/fixedcolours.h"
 
 namespace velmora {
 
@@ -14,10 +13,7 @@ Form_About::Form_About()
     setWindowTitle(tr("About"));
     setWindowIcon(applicationIcon());
     setFixedSize(pixelsFromTwips(aboutWindowWidth), pixelsFromTwips(aboutWindowHeight));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toQColor(aboutBackground));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setFixedColours(*this, Surface::Window, aboutBackground);
     buildControls(this, aboutWindowControls());
 }
 

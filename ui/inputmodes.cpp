@@ -1,6 +1,7 @@
 #include "ui/inputmodes.h"
 
-#include "ui/controlbuilder.h"
+#include "ui/controltable.h"
+#include "ui/fixedcolours.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -48,13 +49,6 @@ constexpr ModeRow modeRows[] = {
     {"Command1", S::AskForInput, S::AskForInput},
 };
 
-void setBoxColour(QWidget* box, const Rgb& colour)
-{
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, toQColor(colour));
-    box->setPalette(palette);
-}
-
 void apply(QWidget* control, Setting setting)
 {
     switch (setting) {
@@ -70,10 +64,10 @@ void apply(QWidget* control, Setting setting)
         qobject_cast<QLineEdit*>(control)->setText(QStringLiteral(" "));
         return;
     case S::White:
-        setBoxColour(control, activeBox);
+        setFixedColours(*control, Surface::TextBox, activeBox);
         return;
     case S::Grey:
-        setBoxColour(control, inactiveBox);
+        setFixedColours(*control, Surface::TextBox, inactiveBox);
         return;
     case S::AskForInput:
         qobject_cast<QAbstractButton*>(control)->setText(QString::fromLatin1(inputValueThenClick));

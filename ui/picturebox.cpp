@@ -2,7 +2,7 @@
 
 #include "chart/frictionchart.h"
 #include "ui/captionlabel.h"
-#include "ui/controlbuilder.h"
+#include "ui/fixedcolours.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -53,10 +53,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toQColor(chartBackground));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setFixedColours(*this, Surface::Window, chartBackground, chartForeground);
 }
 
 void PictureBox::ensurePicture()
