@@ -9,7 +9,9 @@ source "$(dirname "$0")/setup.sh"
 runs=${RUNS:-15}
 
 ensure_packages "${build_packages[@]}" xvfb xauth time libx11-dev libxdamage-dev
-configure_and_build >/dev/null
+# Configured again, so that packages installed just now (libX11, libXdamage) are found.
+configure -DVELMORA_BUILD_BENCHMARKS=ON >/dev/null
+build >/dev/null
 
 bench=$velmora_build/benchmarks
 Xvfb :73 -screen 0 1024x768x24 >/dev/null 2>&1 &

@@ -5,7 +5,8 @@ set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
 ensure_packages "${build_packages[@]}" xvfb xauth dbus at-spi2-core python3-pyatspi
-configure_and_build
+configure
+build velmora
 
 export VELMORA_BINARY=${VELMORA_BINARY:-$velmora_build/app/velmora}
 dbus-run-session -- bash -c '

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Velmora and starts it.
+# Installs what is missing, builds Velmora (the program alone, not its tests) and starts it.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
 ensure_packages "${build_packages[@]}"
-configure_and_build "$@"
+configure "$@"
+build velmora
 exec "$velmora_build/app/velmora"

@@ -31,14 +31,21 @@ ensure_packages() {
 
 # The windows are laid out for URW's Nimbus Sans and DejaVu Sans Condensed.
 build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-urw-base35 fonts-dejavu-extra)
-# The tests also validate the desktop files and build the Debian package.
-test_packages=(desktop-file-utils appstream dpkg-dev)
+# The tests also validate the desktop files and build the Debian package (dpkg-shlibdeps
+# and file, which CPack runs).
+test_packages=(desktop-file-utils appstream dpkg-dev file)
+# The fuzzing run of the text conversions: clang with libFuzzer and the sanitizer runtimes.
+fuzz_packages=(clang libclang-rt-dev)
 
-# Configures once (extra arguments go to CMake, e.g. -DCMAKE_BUILD_TYPE=Debug) and
-# builds; a second run rebuilds only what changed.
-configure_and_build() {
+# Configures once; extra arguments go to CMake (e.g. -DCMAKE_BUILD_TYPE=Debug) and make it
+# configure again.
+configure() {
     if [ ! -f "$velmora_build/CMakeCache.txt" ] || [ $# -gt 0 ]; then
         cmake -S "$velmora_root" -B "$velmora_build" -G Ninja "$@"
     fi
-    cmake --build "$velmora_build"
+}
+
+# Builds the named targets, or everything; a second run rebuilds only what changed.
+build() {
+    cmake --build "$velmora_build" ${1:+--target "$@"}
 }

@@ -3,7 +3,7 @@
 #   scripts/test.sh [CMake options]             the Release build in build/
 #   scripts/test.sh --sanitize [CMake options]  the whole suite under AddressSanitizer and
 #                                              UndefinedBehaviorSanitizer, in build-sanitize/
-# Where clang is installed, a short fixed-seed fuzzing run of the text conversions follows.
+# Then, outside the sanitizer build, a short fixed-seed fuzzing run of the text conversions.
 set -euo pipefail
 
 sanitize=false
@@ -22,13 +22,14 @@ if $sanitize; then
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
-configure_and_build "$@"
+configure "$@"
+build
 
 # The widget tests need no display: Qt draws into memory.
 export QT_QPA_PLATFORM=offscreen
 (cd "$velmora_build" && ctest --output-on-failure)
 
-if ! $sanitize && command -v clang++ >/dev/null 2>&1; then
-    ensure_packages libclang-rt-dev
+if ! $sanitize; then
+    ensure_packages "${fuzz_packages[@]}"
     "$velmora_root/scripts/fuzz.sh" 30
 fi
