@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured and built tree (default build/) and checks
 # that it holds the program, its desktop entry, metainfo and icons, and that it depends
-# on the Qt libraries and the fonts the windows are laid out for.
+# on the Qt libraries and the fonts the windows are laid out for, and recommends Qt's
+# Wayland plugin.
 set -euo pipefail
 build=${1:-$(cd "$(dirname "$0")/.." && pwd)/build}
 cd "$build"
@@ -29,5 +30,11 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-urw-base35 fonts
         status=1
     fi
 done
+# Velmora runs natively on Wayland desktops when Qt's Wayland plugin is there.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+if ! grep -q "qt6-wayland" <<<"$recommends"; then
+    echo "$deb does not recommend qt6-wayland (Recommends: $recommends)"
+    status=1
+fi
 [ $status -eq 0 ] && echo "$deb: files and dependencies as expected"
 exit $status

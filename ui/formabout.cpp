@@ -12,7 +12,11 @@ Form_About::Form_About()
     setObjectName(QStringLiteral("Form_About"));
     setWindowTitle(tr("About"));
     setWindowIcon(applicationIcon());
-    setFixedSize(pixelsFromTwips(aboutWindowWidth), pixelsFromTwips(aboutWindowHeight));
+    // Opens at the size of its layout and accepts any larger size the window system gives
+    // it (see Form_Velmora); the labels stay where the layout puts them.
+    const QSize layoutSize(pixelsFromTwips(aboutWindowWidth), pixelsFromTwips(aboutWindowHeight));
+    setMinimumSize(layoutSize);
+    resize(layoutSize);
     setFixedColours(*this, Surface::Window, aboutBackground);
     buildControls(this, aboutWindowControls());
 }

@@ -10,7 +10,6 @@
 #include "ui/messageboxmessenger.h"
 #include "ui/picturebox.h"
 
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -41,11 +40,13 @@ Form_Velmora::Form_Velmora(Messenger* messenger, AboutWindowReference* about, QW
     aboutEntry->setObjectName(QStringLiteral("Mn_About"));
     connect(aboutEntry, &QAction::triggered, this, [this] { about_->show(); });
 
+    // The client area has a fixed size, but the window takes whatever size the window
+    // system gives it (maximised, full screen, tiled) and keeps the client area at its top
+    // left: a Wayland compositor ends a client that refuses the size it configured.
     auto* client = new QWidget(this);
     client->setFixedSize(pixelsFromTwips(mainWindowWidth), pixelsFromTwips(mainWindowHeight));
     setCentralWidget(client);
     buildControls(client, mainWindowControls());
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     controls_ = MainWindowControls::findIn(client);
     chart_ = std::make_unique<ChartView>(*controls_.Picture1);
