@@ -16,6 +16,8 @@ SearchResult iter_for_M_for_Given_FLD4(const FlowState& state, double& M, double
     M = 1.0 + delM * yon;
     for (int pass = 1; pass <= passLimit; ++pass) {
         const double diff = state.FLD4_for_M(M) - FLD4given;
+        if (!std::isfinite(diff))
+            return {SearchEnd::NotFinite, pass};
         if (std::fabs(diff) < tolerance)
             return {SearchEnd::Converged, pass};
         if (diff * yon > 0.0) {

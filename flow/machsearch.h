@@ -14,6 +14,7 @@ enum class SearchEnd {
     PassLimit,   // fifty passes without converging: M is the last, unevaluated, step
     BeyondMach5, // ran past M = 5 without meeting the target; the message was shown
     ReachedZero, // the next step would have reached M ≤ 0, where 4fL*/D is undefined
+    NotFinite,   // 4fL*/D at M is not a finite number (γ near the top of the double range)
 };
 
 struct SearchResult {
@@ -38,7 +39,9 @@ struct SearchResult {
 // A pass that neither converged nor overshot at M > 5 shows noSupersonicSolutionMessage
 // through the messenger and ends with M at that pass. A step that would take M to 0 or
 // below is not taken: the search ends with M at the last Mach number it evaluated.
-// Neither ending is a solution, which the result says.
+// A pass whose 4fL*/D is not finite ends the search there, without a message: no
+// comparison with the target means anything then. None of these endings is a solution,
+// which the result says.
 SearchResult iter_for_M_for_Given_FLD4(const FlowState& state, double& M, double& delM, int& yon,
                                        const double& FLD4given, Messenger& messenger);
 

@@ -317,6 +317,8 @@ void CalculateCommandTest::nonFiniteResultsWriteNothing_data()
     QTest::newRow("gamma so close to 1 that p0/p0* overflows") << "1.000000000000001" << true << "100";
     QTest::newRow("4fL*/D beyond double range") << "1.4" << false << "1e400";
     QTest::newRow("negative 4fL*/D beyond range") << "1.4" << false << "-1e999";
+    QTest::newRow("a search meets a non-finite 4fL*/D") << "1e308" << false << "0";
+    QTest::newRow("the same at gamma 1e307") << "1e307" << false << "0.5";
 }
 
 void CalculateCommandTest::nonFiniteResultsWriteNothing()

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using velmora::FlowState;
 using velmora::iter_for_M_for_Given_FLD4;
 using velmora::loadedFlowState;
@@ -102,6 +104,7 @@ TEST(MachSearchResult, OnlyConvergedAndPassLimitCountAsSolutions)
     EXPECT_TRUE((velmora::SearchResult{SearchEnd::PassLimit, 50}.foundSolution()));
     EXPECT_FALSE((velmora::SearchResult{SearchEnd::BeyondMach5, 6}.foundSolution()));
     EXPECT_FALSE((velmora::SearchResult{SearchEnd::ReachedZero, 2}.foundSolution()));
+    EXPECT_FALSE((velmora::SearchResult{SearchEnd::NotFinite, 1}.foundSolution()));
 }
 
 TEST(MachSearchResult, WritesBackTheLastStepAndDirection)
@@ -116,6 +119,24 @@ TEST(MachSearchResult, WritesBackTheLastStepAndDirection)
     EXPECT_EQ(mach, 1.0);
     EXPECT_EQ(step, -0.5);
     EXPECT_EQ(direction, -1);
+}
+
+// For γ near the top of the double range, 4fL*/D is NaN from M = 2 on: the supersonic
+// search ends at its first pass without taking NaN for "not past the target" and without
+// the message; the subsonic one still meets target 0 at M = 0.5.
+TEST(MachSearchResult, EndsAtANonFiniteFrictionParameter)
+{
+    FlowState s;
+    s.set_gama(1e308);
+    ASSERT_TRUE(std::isnan(s.FLD4_for_M(2.0)));
+    const Outcome supersonic = search(s, 0.0, Side::Supersonic);
+    EXPECT_EQ(supersonic.result.end, SearchEnd::NotFinite);
+    EXPECT_EQ(supersonic.result.passes, 1);
+    EXPECT_EQ(supersonic.mach, 2.0);
+    EXPECT_TRUE(supersonic.messages.empty());
+    const Outcome subsonic = search(s, 0.0, Side::Subsonic);
+    EXPECT_EQ(subsonic.result.end, SearchEnd::Converged);
+    EXPECT_EQ(subsonic.mach, 0.5);
 }
 
 TEST(MachSearchResult, UsesTheGammaOfTheState)

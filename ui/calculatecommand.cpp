@@ -71,26 +71,51 @@ void writeMach(QLineEdit* box, double mach, const SearchResult& result)
         box->setText(QString::fromLatin1(noSolutionText));
 }
 
+// Each search starts afresh, whatever the other left in the step and direction.
+SearchResult subsonicSearch(const FlowState& flow, double F, double& Msub, Messenger& messenger)
+{
+    double step = 0.5;
+    int direction = -1;
+    return iter_for_M_for_Given_FLD4(flow, Msub, step, direction, F, messenger);
+}
+
+SearchResult supersonicSearch(const FlowState& flow, double F, double& Msup, Messenger& messenger)
+{
+    double step = 1.0;
+    int direction = +1;
+    return iter_for_M_for_Given_FLD4(flow, Msup, step, direction, F, messenger);
+}
+
+class SilentMessenger final : public Messenger {
+public:
+    void showMessage(const std::string&) override {}
+};
+
+// Whether either search meets a 4fL*/D that is not finite. Both are tried silently first,
+// so that such a click changes nothing and shows one message, as in the M mode.
+bool searchesMeetNonFinite(const FlowState& flow, double F)
+{
+    SilentMessenger silent;
+    double M = 0.0;
+    return subsonicSearch(flow, F, M, silent).end == SearchEnd::NotFinite ||
+           supersonicSearch(flow, F, M, silent).end == SearchEnd::NotFinite;
+}
+
 void calculateForFriction(const FlowState& flow, const MainWindowControls& c, ChartView& chart,
                           Messenger& messenger)
 {
     const double F = read(c.Text_FLD4);
-    if (!std::isfinite(F)) {
+    if (!std::isfinite(F) || searchesMeetNonFinite(flow, F)) {
         messenger.showMessage(noFiniteResult);
         return;
     }
 
-    // Each search starts afresh, whatever the other left in the step and direction.
     double Msub = 0.0;
-    double step = 0.5;
-    int direction = -1;
-    const SearchResult subsonic = iter_for_M_for_Given_FLD4(flow, Msub, step, direction, F, messenger);
+    const SearchResult subsonic = subsonicSearch(flow, F, Msub, messenger);
     writeMach(c.Text_Msub, Msub, subsonic);
 
     double Msup = 0.0;
-    step = 1.0;
-    direction = +1;
-    const SearchResult supersonic = iter_for_M_for_Given_FLD4(flow, Msup, step, direction, F, messenger);
+    const SearchResult supersonic = supersonicSearch(flow, F, Msup, messenger);
     c.Text_Msup->setVisible(true);
     writeMach(c.Text_Msup, Msup, supersonic);
 
