@@ -3,6 +3,8 @@
 
 #include "ui/formvelmora.h"
 
+#include "tests/support/windowdriver.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QTest>
 
 using velmora::Form_Velmora;
+using velmora::testing::WindowDriver;
 
 namespace {
 
@@ -31,7 +34,7 @@ struct ExpectedControl {
 const ExpectedControl expectedControls[] = {
     {"Command1", "velmora::WrappingButton", "", "Coose an Input Option", {8, 152, 89, 41}, true},
     {"Frame3", "QGroupBox", "", "", {8, 16, 89, 41}, true},
-    {"Text_gama", "QLineEdit", "Frame3", "1.4", {32, 16, 33, 19}, true},
+    {"Text_gama", "velmora::TextBox", "Frame3", "1.4", {32, 16, 33, 19}, true},
     {"Label_gama", "QLabel", "Frame3", "γ =", {8, 16, 33, 17}, true},
     {"Frame2", "QGroupBox", "", "Input options", {8, 64, 89, 81}, true},
     {"Option_FLD4", "QRadioButton", "Frame2", "4 f L*/D ", {16, 56, 65, 17}, true},
@@ -39,13 +42,13 @@ const ExpectedControl expectedControls[] = {
     {"Picture1", "velmora::PictureBox", "", "", {8, 208, 249, 177}, true},
     {"Label8", "velmora::CaptionLabel", "Picture1", "4 f L*/D", {10, 10, 41, 17}, false},
     {"Frame1", "QGroupBox", "", "", {112, 16, 145, 177}, true},
-    {"Text_Msub", "QLineEdit", "Frame1", "1.153", {40, 24, 41, 19}, true},
-    {"Text_Msup", "QLineEdit", "Frame1", "", {80, 24, 41, 19}, false},
-    {"Text_FLD4", "QLineEdit", "Frame1", "1", {80, 48, 41, 19}, true},
-    {"Text_PoPostar", "QLineEdit", "Frame1", "1", {80, 144, 41, 19}, true},
-    {"Text_RoRostar", "QLineEdit", "Frame1", "1", {80, 120, 41, 19}, true},
-    {"Text_PPstar", "QLineEdit", "Frame1", "1", {80, 96, 41, 19}, true},
-    {"Text_TTstar", "QLineEdit", "Frame1", "1", {80, 72, 41, 19}, true},
+    {"Text_Msub", "velmora::TextBox", "Frame1", "1.153", {40, 24, 41, 19}, true},
+    {"Text_Msup", "velmora::TextBox", "Frame1", "", {80, 24, 41, 19}, false},
+    {"Text_FLD4", "velmora::TextBox", "Frame1", "1", {80, 48, 41, 19}, true},
+    {"Text_PoPostar", "velmora::TextBox", "Frame1", "1", {80, 144, 41, 19}, true},
+    {"Text_RoRostar", "velmora::TextBox", "Frame1", "1", {80, 120, 41, 19}, true},
+    {"Text_PPstar", "velmora::TextBox", "Frame1", "1", {80, 96, 41, 19}, true},
+    {"Text_TTstar", "velmora::TextBox", "Frame1", "1", {80, 72, 41, 19}, true},
     {"Label_M", "QLabel", "Frame1", "M =", {16, 24, 25, 17}, true},
     {"Label_FLD4", "QLabel", "Frame1", "4 f L*/D =", {16, 48, 57, 17}, true},
     {"Label_PoPoStar", "QLabel", "Frame1", "Po/Po*=", {16, 144, 49, 17}, true},
@@ -81,6 +84,9 @@ private slots:
     void noButtonIsPressedByEnter();
     void tabOrderFollowsTabIndexAndSkipsHiddenBoxes();
     void loadStepSetsGammaAndComputesNothing();
+    void boxesLieAboveLabels_data();
+    void boxesLieAboveLabels();
+    void clickAtTheGammaBoxLeftEdgeTypesIntoIt();
 };
 
 void FormVelmoraLayoutTest::control_data()
@@ -212,6 +218,79 @@ void FormVelmoraLayoutTest::loadStepSetsGammaAndComputesNothing()
     QCOMPARE(s.PPstar, 0.0);
     QCOMPARE(s.RoRostar, 0.0);
     QCOMPARE(s.PoPostar, 0.0);
+}
+
+void FormVelmoraLayoutTest::boxesLieAboveLabels_data()
+{
+    QTest::addColumn<int>("mode"); // 0: none chosen, 1: M, 2: 4fL*/D
+    QTest::newRow("as it opens") << 0;
+    QTest::newRow("M mode") << 1;
+    QTest::newRow("4fL*/D mode") << 2;
+}
+
+// Every pixel of every visible box, option and button takes the clicks on it (or, where
+// the layout lets two boxes overlap by a pixel, the other box does), and every label's
+// caption stays whole beside the boxes that overlap the label.
+void FormVelmoraLayoutTest::boxesLieAboveLabels()
+{
+    QFETCH(int, mode);
+    WindowDriver w;
+    if (mode == 1)
+        w.chooseMach();
+    if (mode == 2)
+        w.calculateFriction(QStringLiteral("0.5")); // shows both Mach boxes
+    QWidget& window = w.window;
+
+    QList<const QWidget*> takers;
+    for (QWidget* control : window.findChildren<QWidget*>())
+        if (control->isVisible() &&
+            (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractButton*>(control)))
+            takers << control;
+    QVERIFY(takers.size() >= 5);
+    for (const QWidget* control : takers)
+        for (int y = 0; y < control->height(); ++y)
+            for (int x = 0; x < control->width(); ++x) {
+                const QWidget* hit = window.childAt(control->mapTo(&window, QPoint(x, y)));
+                if (hit != control && !control->isAncestorOf(hit) && !takers.contains(hit))
+                    QFAIL(qPrintable(QStringLiteral("%1 (%2, %3) is under %4")
+                                         .arg(control->objectName())
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(hit ? hit->objectName() : QStringLiteral("nothing"))));
+            }
+
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisible())
+            continue;
+        int uncovered = label->width();
+        for (const QWidget* box : takers)
+            if (box->parentWidget() == label->parentWidget() && box->geometry().intersects(label->geometry()))
+                uncovered = std::min(uncovered, box->x() - label->x());
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= uncovered,
+                 qPrintable(label->objectName()));
+    }
+}
+
+// The γ box's left edge lies under its label's box: a real click there must still put
+// what is typed next into the γ box, not into the box that had the focus.
+void FormVelmoraLayoutTest::clickAtTheGammaBoxLeftEdgeTypesIntoIt()
+{
+    WindowDriver w;
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    w.chooseMach();
+    WindowDriver::type(w.c.Text_Msub, QStringLiteral("2"));
+
+    QWindow* screenWindow = w.window.windowHandle();
+    const QPoint leftEdge = w.c.Text_gama->mapTo(&w.window, QPoint(1, w.c.Text_gama->height() / 2));
+    QTest::mouseClick(screenWindow, Qt::LeftButton, {}, leftEdge);
+    QTest::keyClick(screenWindow, Qt::Key_A, Qt::ControlModifier);
+    for (const char key : {'1', '.', '3'})
+        QTest::keyClick(screenWindow, key);
+    QCOMPARE(w.c.Text_gama->text(), QStringLiteral("1.3"));
+    QCOMPARE(w.c.Text_Msub->text(), QStringLiteral("2"));
+
+    w.calculate();
+    QCOMPARE(w.c.Text_TTstar->text(), QStringLiteral("0.7187")); // γ = 1.3, M = 2
 }
 
 QTEST_MAIN(FormVelmoraLayoutTest)

@@ -4,11 +4,11 @@
 #include "ui/fixedcolours.h"
 #include "ui/picturebox.h"
 #include "ui/qttext.h"
+#include "ui/textbox.h"
 #include "ui/wrappingbutton.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -60,7 +60,7 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent)
     case ControlKind::Frame:
         return new QGroupBox(text, parent);
     case ControlKind::TextBox:
-        return new QLineEdit(text, parent);
+        return new TextBox(text, parent);
     case ControlKind::Label:
         // A label on the chart sits over the drawing and must not pass clicks to it.
         if (qobject_cast<PictureBox*>(parent))
@@ -117,6 +117,13 @@ void buildControls(QWidget* client, std::span<const ControlSpec> table)
         if (takesFocus(entry.kind))
             focusChain.emplace_back(entry.tabIndex, control);
     }
+
+    // Labels lie beneath every box and button, as in the toolkit these layouts come from:
+    // where a label overlaps a box, a click there must reach the box. Lowered last first,
+    // the labels keep their own order among themselves.
+    for (auto entry = table.rbegin(); entry != table.rend(); ++entry)
+        if (entry->kind == ControlKind::Label)
+            byName.at(entry->name)->lower();
 
     std::ranges::sort(focusChain, {}, &std::pair<int, QWidget*>::first);
     for (std::size_t i = 1; i < focusChain.size(); ++i)
