@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Reads Velmora's window from outside, as a screen reader does, over the AT-SPI bus:
 lists the accessible tree, calculates M = 2 through the accessible actions and texts,
-and prints what the result boxes and the chart then say."""
+prints what the result boxes and the chart then say, and opens the About window, which
+must appear as a frame named "About"."""
 
 import sys
 import time
@@ -68,3 +69,16 @@ for name in ["Friction parameter 4fL*/D", "Temperature ratio T/T*", "Pressure ra
     print(f"{name}: {text_of(controls[name])}")
 chart = controls["4fL*/D against Mach number"]
 print(f"chart ({chart.getRoleName()}): {chart.description}")
+
+act(controls["About"], {"press", "click", "toggle", "trigger"})
+deadline = time.time() + 10
+about = None
+while about is None and time.time() < deadline:
+    time.sleep(0.5)
+    about = next((w for w in app if w is not None and w.name == "About"), None)
+if about is None:
+    sys.exit("no top-level window named 'About' after choosing the menu entry")
+print("== the About window ==")
+walk(about)
+if about.getRoleName() != "frame":
+    sys.exit(f"the About window is a {about.getRoleName()!r}, not a 'frame'")

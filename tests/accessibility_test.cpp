@@ -1,6 +1,7 @@
 // What a screen reader learns from the main window, through Qt's accessibility layer.
 
 #include "tests/support/windowdriver.h"
+#include "ui/formabout.h"
 
 #include <QAccessible>
 #include <QMessageBox>
@@ -29,6 +30,7 @@ class AccessibilityTest : public QObject {
 private slots:
     void controlHasNameAndRole_data();
     void controlHasNameAndRole();
+    void aboutWindowIsAnnouncedAsAWindow();
     void machBoxExplainsItsTwoUses();
     void chartDescribesWhatItShows();
     void hiddenBoxesAreReportedInvisible();
@@ -77,6 +79,23 @@ void AccessibilityTest::controlHasNameAndRole()
     QVERIFY(a);
     QCOMPARE(a->text(QAccessible::Name).trimmed(), name);
     QCOMPARE(int(a->role()), role);
+    // Boxes and chart explain themselves on hover in the same words; options and button
+    // show their captions already.
+    const QString expectedTip =
+        role == QAccessible::EditableText || role == QAccessible::Chart ? name : QString();
+    QCOMPARE(w.window.findChild<QWidget*>(control)->toolTip(), expectedTip);
+}
+
+// A window to screen readers, named by its title, so that its opening is announced.
+void AccessibilityTest::aboutWindowIsAnnouncedAsAWindow()
+{
+    velmora::AboutWindowReference about;
+    about.show();
+    QAccessibleInterface* a = accessible(about.window());
+    QVERIFY(a);
+    QCOMPARE(int(a->role()), int(QAccessible::Window));
+    QCOMPARE(a->text(QAccessible::Name), QStringLiteral("About"));
+    QCOMPARE(a->childCount(), 6);
 }
 
 void AccessibilityTest::machBoxExplainsItsTwoUses()

@@ -36,6 +36,7 @@ void nameForAssistiveTechnology(const MainWindowControls& controls)
     for (const AccessibleText& t : accessibleTexts) {
         QWidget* control = controls.named(t.control);
         control->setAccessibleName(fromUtf8(t.name));
+        control->setToolTip(fromUtf8(t.name));
         if (!t.description.empty())
             control->setAccessibleDescription(fromUtf8(t.description));
     }

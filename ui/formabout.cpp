@@ -1,5 +1,6 @@
 #include "ui/formabout.h"
 
+#include "ui/accessiblerole.h"
 #include "ui/applicationicon.h"
 #include "ui/controlbuilder.h"
 #include "ui/controltable.h"
@@ -9,6 +10,8 @@ namespace velmora {
 
 Form_About::Form_About()
 {
+    // A window to screen readers, announced by its title when it opens.
+    presentWithRole<Form_About, QAccessible::Window>();
     setObjectName(QStringLiteral("Form_About"));
     setWindowTitle(tr("About"));
     setWindowIcon(applicationIcon());

@@ -1,10 +1,10 @@
 #include "ui/picturebox.h"
 
 #include "chart/frictionchart.h"
+#include "ui/accessiblerole.h"
 #include "ui/captionlabel.h"
 #include "ui/fixedcolours.h"
 
-#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -35,20 +35,11 @@ PixelSegment alignedToPixels(PixelSegment s, QSizeF area, double devicePixelRati
     return s;
 }
 
-// Screen readers present the picture box as a chart.
-QAccessibleInterface* chartAccessible(const QString& className, QObject* object)
-{
-    if (className != QLatin1String(PictureBox::staticMetaObject.className()) || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart); // Qt's cache owns it
-}
-
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
-    static const bool chartRoleKnown = (QAccessible::installFactory(&chartAccessible), true);
-    Q_UNUSED(chartRoleKnown);
+    presentWithRole<PictureBox, QAccessible::Chart>();
 
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
