@@ -180,13 +180,38 @@ void FormVelmoraLayoutTest::optionsAreOneExclusiveGroupWithNoneSelected()
     QVERIFY(optionF->isChecked());
 }
 
+// Enter and Escape, pressed in every control that takes the focus, calculate nothing: no
+// message, no result written, nothing drawn. (Space on the focused button does calculate.)
 void FormVelmoraLayoutTest::noButtonIsPressedByEnter()
 {
-    Form_Velmora window;
-    window.show();
-    auto* button = window.findChild<QPushButton*>(QStringLiteral("Command1"));
-    QVERIFY(!button->isDefault());
-    QVERIFY(!button->autoDefault());
+    WindowDriver w;
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    w.chooseMach();
+    WindowDriver::type(w.c.Text_Msub, QStringLiteral("2"));
+    const QImage blank = w.chart();
+
+    QList<QWidget*> focusable;
+    for (QWidget* control : w.window.findChildren<QWidget*>())
+        if (control->isVisible() && control->focusPolicy() != Qt::NoFocus)
+            focusable << control;
+    QVERIFY(focusable.contains(w.c.Command1));
+    QVERIFY(focusable.size() >= 6);
+    for (QWidget* control : focusable) {
+        control->setFocus();
+        QCOMPARE(QApplication::focusWidget(), control);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(w.window.windowHandle(), key);
+        QVERIFY2(w.messages.messages.empty(), qPrintable(control->objectName()));
+        QVERIFY2(w.c.Text_TTstar->text() == QStringLiteral("1"), qPrintable(control->objectName()));
+        QVERIFY2(w.chart() == blank, qPrintable(control->objectName()));
+    }
+    QVERIFY(!w.c.Command1->isDefault());
+    QVERIFY(!w.c.Command1->autoDefault());
+
+    // The same keys do reach the button: Space presses it.
+    w.c.Command1->setFocus();
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_Space);
+    QCOMPARE(w.c.Text_TTstar->text(), QStringLiteral("0.6667"));
 }
 
 void FormVelmoraLayoutTest::tabOrderFollowsTabIndexAndSkipsHiddenBoxes()

@@ -139,6 +139,7 @@ TEST(FrictionChart, SonicSampleTouchesTheMachAxisExactly)
 {
     const auto curve = curveOf(drawing(1.4));
     // i = 20 ends segment 14 (i = 6 is segment 0).
+    ASSERT_EQ(curve.size(), 95u);
     EXPECT_EQ(curve[14].x2, 1.0f);
     EXPECT_EQ(curve[14].y2, 0.0f);
 }

@@ -1,9 +1,16 @@
 #include "ui/numbertext.h"
 
+#include "tests/support/resulttextoracle.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <iomanip>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 using velmora::leadingNumber;
 using velmora::resultText;
@@ -103,11 +110,24 @@ TEST(ResultTextSeparator, UsesTheGivenDecimalSeparator)
     EXPECT_EQ(resultText(0.5, "\u066B"), "0\u066B5");
 }
 
-TEST(RoundTrip, ReadingAResultBackGivesTheRoundedValue)
+// Against the rounding worked out on decimal digits, for listed values near the
+// rounding's edges and for values of every magnitude below 10^11 from a fixed seed; and
+// the text read back is the value the text says, to the bit.
+TEST(ResultText, AgreesWithRoundingOnDecimalDigits)
 {
-    for (const double x : {0.3049965, -8.48340923, 1.0 / 3.0, 12345.67895, 99999999999.99994, 7.0e-5}) {
-        const double rounded = std::nearbyint(x * 10000.0) / 10000.0;
-        EXPECT_EQ(leadingNumber(resultText(x)), rounded) << x;
+    std::vector<double> values{0.3049965, -8.48340923, 1.0 / 3.0, 12345.67895, 99999999999.99994,  7.0e-5,
+                               0.00005,   -0.00005,    0.00015,   0.71875,     0.7187499999999999, 2.5e-5,
+                               1.00005,   -0.99995,    5e-324};
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> exponent(-12.0, 11.0);
+    for (int i = 0; i < 20000; ++i) {
+        const double magnitude = std::pow(10.0, exponent(random));
+        values.push_back(random() % 2 ? magnitude : -magnitude);
+    }
+    for (const double x : values) {
+        const std::string expected = velmora::testing::resultTextByDigits(x);
+        ASSERT_EQ(resultText(x), expected) << std::setprecision(17) << x;
+        EXPECT_EQ(leadingNumber(expected), std::strtod(expected.c_str(), nullptr)) << expected;
     }
 }
 

@@ -1,11 +1,12 @@
 // libFuzzer target for the two text conversions. Any bytes are read by the leading-number
 // rule, which must give a number and never NaN; the first eight bytes, taken as a double,
 // go through the result text, which must be well formed and, below 10^11 in magnitude,
-// read back as the value rounded to four decimals, bit for bit.
+// equal the rounding worked out on decimal digits and read back as the number it says.
 
 #include "ui/numbertext.h"
 
 #include "tests/support/resulttextgrammar.h"
+#include "tests/support/resulttextoracle.h"
 
 #include <cmath>
 #include <cstddef>
@@ -40,12 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!velmora::testing::isResultText(written))
                 fail(("malformed result text: " + written).c_str());
             if (std::fabs(x) < 1e11) {
-                double rounded = std::nearbyint(x * 10000.0) / 10000.0;
-                if (rounded == 0.0)
-                    rounded = 0.0;
+                if (written != velmora::testing::resultTextByDigits(x))
+                    fail(("result text differs from the decimal rounding: " + written).c_str());
                 const double back = velmora::leadingNumber(written);
-                if (std::memcmp(&back, &rounded, sizeof back) != 0)
-                    fail(("round trip lost bits: " + written).c_str());
+                if (back != std::strtod(written.c_str(), nullptr))
+                    fail(("result text reads back as another number: " + written).c_str());
             }
         }
     }
