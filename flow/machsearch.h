@@ -2,11 +2,9 @@
 
 #include "flow/fanno.h"
 #include "flow/messenger.h"
+#include "text/systemtexts.h"
 
 namespace velmora {
-
-// The one message of the search, shown when it runs past M = 5.
-inline constexpr const char* noSupersonicSolutionMessage = "bu 4L*f/D için süpersonik çözüm yok";
 
 // How a search ended.
 enum class SearchEnd {

@@ -1,4 +1,4 @@
-#include "ui/numbertext.h"
+#include "text/numbertext.h"
 
 #include "tests/support/resulttextoracle.h"
 

@@ -1,8 +1,9 @@
 #include "ui/calculatecommand.h"
 
 #include "flow/machsearch.h"
+#include "text/numbertext.h"
+#include "text/systemtexts.h"
 #include "ui/inputmodes.h"
-#include "ui/numbertext.h"
 #include "ui/qttext.h"
 
 #include <QLineEdit>

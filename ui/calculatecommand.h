@@ -7,12 +7,6 @@
 
 namespace velmora {
 
-inline constexpr const char* chooseInputParameter = "choose an input parameter";
-inline constexpr const char* gammaMustExceedOne = "γ must be greater than 1";
-inline constexpr const char* noFiniteResult = "No finite result for these inputs";
-// Shown in a Mach box when its search ended without a solution.
-inline constexpr const char* noSolutionText = "****";
-
 // The calculate button: reads γ and the input of the selected mode by the leading-number
 // rule, computes through the flow relations (M mode) or the two Mach searches (4fL*/D
 // mode), writes the results as result text, and redraws and marks the chart.

@@ -1,5 +1,6 @@
 #include "ui/formabout.h"
 
+#include "text/systemtexts.h"
 #include "ui/accessiblerole.h"
 #include "ui/applicationicon.h"
 #include "ui/controlbuilder.h"
@@ -13,7 +14,7 @@ Form_About::Form_About()
     // A window to screen readers, announced by its title when it opens.
     presentWithRole<Form_About, QAccessible::Window>();
     setObjectName(QStringLiteral("Form_About"));
-    setWindowTitle(tr("About"));
+    setWindowTitle(QString::fromUtf8(aboutCaption));
     setWindowIcon(applicationIcon());
     // Opens at the size of its layout and accepts any larger size the window system gives
     // it (see Form_Velmora); the labels stay where the layout puts them.

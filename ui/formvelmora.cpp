@@ -1,5 +1,6 @@
 #include "ui/formvelmora.h"
 
+#include "text/systemtexts.h"
 #include "ui/accessiblenames.h"
 #include "ui/applicationicon.h"
 #include "ui/calculatecommand.h"
@@ -36,7 +37,7 @@ Form_Velmora::Form_Velmora(Messenger* messenger, AboutWindowReference* about, QW
     setWindowIcon(applicationIcon());
     setFont(fontFor(ControlFont::Interface));
 
-    auto* aboutEntry = menuBar()->addAction(tr("About"));
+    auto* aboutEntry = menuBar()->addAction(QString::fromUtf8(aboutCaption));
     aboutEntry->setObjectName(QStringLiteral("Mn_About"));
     connect(aboutEntry, &QAction::triggered, this, [this] { about_->show(); });
 

@@ -1,5 +1,6 @@
 #include "ui/inputmodes.h"
 
+#include "text/systemtexts.h"
 #include "ui/controltable.h"
 #include "ui/fixedcolours.h"
 

@@ -4,8 +4,6 @@
 
 namespace velmora {
 
-inline constexpr const char* inputValueThenClick = "Input value then CLICK";
-
 enum class InputMode {
     Mach,     // Option_M: a Mach number is typed into Text_Msub
     Friction, // Option_FLD4: a 4fL*/D is typed into Text_FLD4

@@ -6,8 +6,6 @@ class QWidget;
 
 namespace velmora {
 
-inline constexpr const char* applicationTitle = "Velmora";
-
 // Shows each message in a modal box titled "Velmora", with the plain text, one OK
 // button and no icon, and returns when the user has dismissed it.
 class MessageBoxMessenger final : public Messenger {

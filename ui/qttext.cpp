@@ -1,6 +1,6 @@
 #include "ui/qttext.h"
 
-#include "ui/numbertext.h"
+#include "text/numbertext.h"
 
 #include <QLocale>
 

@@ -3,7 +3,7 @@
 // go through the result text, which must be well formed and, below 10^11 in magnitude,
 // equal the rounding worked out on decimal digits and read back as the number it says.
 
-#include "ui/numbertext.h"
+#include "text/numbertext.h"
 
 #include "tests/support/resulttextgrammar.h"
 #include "tests/support/resulttextoracle.h"
