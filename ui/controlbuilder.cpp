@@ -1,10 +1,10 @@
 #include "ui/controlbuilder.h"
 
 #include "ui/captionlabel.h"
-#include "ui/fixedcolours.h"
 #include "ui/picturebox.h"
 #include "ui/qttext.h"
 #include "ui/textbox.h"
+#include "ui/windowlook.h"
 #include "ui/wrappingbutton.h"
 
 #include <QGroupBox>
@@ -16,34 +16,6 @@
 #include <vector>
 
 namespace velmora {
-
-QFont fontFor(ControlFont font)
-{
-    const auto sans = [](const char* family, double points) {
-        QFont result(QString::fromLatin1(family));
-        result.setStyleHint(QFont::SansSerif);
-        result.setPointSizeF(points);
-        return result;
-    };
-    switch (font) {
-    case ControlFont::Interface:
-        return sans("Nimbus Sans", 8.25);
-    case ControlFont::Greek:
-        return sans("Nimbus Sans Narrow", 8.25);
-    case ControlFont::ChartCaption: {
-        QFont caption = sans("Nimbus Sans", 8.25);
-        caption.setItalic(true);
-        return caption;
-    }
-    // DejaVu descends from Verdana's sister Bitstream Vera; its condensed cut keeps the
-    // longest line of the About window inside its box.
-    case ControlFont::AboutTitle:
-        return sans("DejaVu Sans Condensed", 9.75);
-    case ControlFont::AboutText:
-        return sans("DejaVu Sans Condensed", 8.25);
-    }
-    return sans("Nimbus Sans", 8.25);
-}
 
 namespace {
 

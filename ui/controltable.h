@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/drawingsurface.h"
+#include "ui/windowlook.h"
 
 #include <span>
 #include <string_view>
@@ -12,14 +12,6 @@
 namespace velmora {
 
 enum class ControlKind { CommandButton, Frame, TextBox, Label, OptionButton, PictureBox };
-
-enum class ControlFont {
-    Interface,    // the window's interface font
-    Greek,        // the two labels with Greek letters, in a narrow cut of the same sans
-    ChartCaption, // the chart's caption: italic sans serif, 8.25 pt
-    AboutTitle,   // the About window's description: a Verdana-like sans, 9.75 pt
-    AboutText,    // the rest of the About window: the same sans, 8.25 pt
-};
 
 struct ControlSpec {
     std::string_view name; // the widget's objectName
@@ -36,12 +28,6 @@ struct ControlSpec {
 
 inline constexpr int twipsPerPixel = 15; // at 96 dots per inch
 inline constexpr int pixelsFromTwips(int twips) { return twips / twipsPerPixel; }
-
-inline constexpr Rgb aboutBackground{255, 255, 192}; // light yellow, as the chart
-inline constexpr Rgb aboutDescription{0, 128, 0};    // green
-inline constexpr Rgb aboutAddress{0, 0, 255};        // blue
-inline constexpr Rgb inactiveBox{200, 200, 200};
-inline constexpr Rgb activeBox{255, 255, 255};
 
 // Form_Velmora: client area 4035 × 5985 twips.
 inline constexpr int mainWindowWidth = 4035;

@@ -2,10 +2,11 @@
 
 #include "text/systemtexts.h"
 #include "ui/accessiblerole.h"
-#include "ui/applicationicon.h"
 #include "ui/controlbuilder.h"
 #include "ui/controltable.h"
-#include "ui/fixedcolours.h"
+#include "ui/windowlook.h"
+
+#include <QIcon>
 
 namespace velmora {
 

@@ -2,7 +2,6 @@
 
 #include "text/systemtexts.h"
 #include "ui/accessiblenames.h"
-#include "ui/applicationicon.h"
 #include "ui/calculatecommand.h"
 #include "ui/controlbuilder.h"
 #include "ui/controltable.h"
@@ -10,7 +9,9 @@
 #include "ui/inputmodes.h"
 #include "ui/messageboxmessenger.h"
 #include "ui/picturebox.h"
+#include "ui/windowlook.h"
 
+#include <QIcon>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>

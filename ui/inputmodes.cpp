@@ -2,7 +2,7 @@
 
 #include "text/systemtexts.h"
 #include "ui/controltable.h"
-#include "ui/fixedcolours.h"
+#include "ui/windowlook.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

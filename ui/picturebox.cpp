@@ -3,7 +3,7 @@
 #include "chart/frictionchart.h"
 #include "ui/accessiblerole.h"
 #include "ui/captionlabel.h"
-#include "ui/fixedcolours.h"
+#include "ui/windowlook.h"
 
 #include <QMouseEvent>
 #include <QPainter>

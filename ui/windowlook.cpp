@@ -1,0 +1,61 @@
+#include "ui/windowlook.h"
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+#include <QWidget>
+
+namespace velmora {
+
+QFont fontFor(ControlFont font)
+{
+    const auto sans = [](const char* family, double points) {
+        QFont result(QString::fromLatin1(family));
+        result.setStyleHint(QFont::SansSerif);
+        result.setPointSizeF(points);
+        return result;
+    };
+    switch (font) {
+    case ControlFont::Interface:
+        return sans("Nimbus Sans", 8.25);
+    case ControlFont::Greek:
+        return sans("Nimbus Sans Narrow", 8.25);
+    case ControlFont::ChartCaption: {
+        QFont caption = sans("Nimbus Sans", 8.25);
+        caption.setItalic(true);
+        return caption;
+    }
+    // DejaVu descends from Verdana's sister Bitstream Vera; its condensed cut keeps the
+    // longest line of the About window inside its box.
+    case ControlFont::AboutTitle:
+        return sans("DejaVu Sans Condensed", 9.75);
+    case ControlFont::AboutText:
+        return sans("DejaVu Sans Condensed", 8.25);
+    }
+    return sans("Nimbus Sans", 8.25);
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/velmora-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/velmora-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icons/velmora-64.png"), QSize(64, 64));
+    return icon;
+}
+
+QColor toQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+void setFixedColours(QWidget& widget, Surface surface, const Rgb& background, const Rgb& text)
+{
+    const bool isWindow = surface == Surface::Window;
+    QPalette palette = widget.palette();
+    palette.setColor(isWindow ? QPalette::Window : QPalette::Base, toQColor(background));
+    palette.setColor(isWindow ? QPalette::WindowText : QPalette::Text, toQColor(text));
+    widget.setPalette(palette);
+    if (isWindow)
+        widget.setAutoFillBackground(true);
+}
+
+} // namespace velmora

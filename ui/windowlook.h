@@ -1,0 +1,54 @@
+#pragma once
+
+// The windows' look in one place: the colours they fix, their fonts and their icon, and
+// the one way a widget is given a fixed background together with the text colour that
+// goes with it. Everything not fixed here follows the desktop's theme. The chart's own
+// colours stay with the chart (chart/frictionchart.h); the title is one of the system's
+// texts (text/systemtexts.h).
+
+#include "chart/drawingsurface.h"
+
+class QColor;
+class QFont;
+class QIcon;
+class QWidget;
+
+namespace velmora {
+
+inline constexpr Rgb aboutBackground{255, 255, 192}; // light yellow, as the chart
+inline constexpr Rgb aboutDescription{0, 128, 0};    // green
+inline constexpr Rgb aboutAddress{0, 0, 255};        // blue
+inline constexpr Rgb inactiveBox{200, 200, 200};     // light grey
+inline constexpr Rgb activeBox{255, 255, 255};       // white
+
+// Text on a surface whose light background the window fixes. The desktop's text colour
+// cannot be used there: a dark colour scheme makes it light, and it would vanish.
+inline constexpr Rgb textOnFixedBackground{0, 0, 0};
+
+enum class ControlFont {
+    Interface,    // the window's interface font
+    Greek,        // the two labels with Greek letters, in a narrow cut of the same sans
+    ChartCaption, // the chart's caption: italic sans serif, 8.25 pt
+    AboutTitle,   // the About window's description: a Verdana-like sans, 9.75 pt
+    AboutText,    // the rest of the About window: the same sans, 8.25 pt
+};
+
+// URW's metric twins of Helvetica (close to the classic 8-point dialog font, so every
+// caption fits its box) and DejaVu Sans Condensed for the About window.
+[[nodiscard]] QFont fontFor(ControlFont font);
+
+// Velmora's icon, for the title bars of both windows.
+[[nodiscard]] QIcon applicationIcon();
+
+[[nodiscard]] QColor toQColor(const Rgb& rgb);
+
+// The two kinds of surface a fixed background is given to: a window, frame or label
+// (colour roles Window and WindowText), or a text box (Base and Text).
+enum class Surface { Window, TextBox };
+
+// Fixes the surface's background and, with it, the text colour drawn on it; every other
+// colour keeps following the desktop's scheme.
+void setFixedColours(QWidget& widget, Surface surface, const Rgb& background,
+                     const Rgb& text = textOnFixedBackground);
+
+} // namespace velmora
