@@ -74,14 +74,9 @@ void buildControls(QWidget* client, std::span<const ControlSpec> table)
 
         if (entry.font != ControlFont::Interface)
             control->setFont(fontFor(entry.font));
-        if (entry.background) {
+        if (entry.background)
             setFixedColours(*control, Surface::Window, *entry.background,
                             entry.textColour ? *entry.textColour : textOnFixedBackground);
-        } else if (entry.textColour) {
-            QPalette palette = control->palette();
-            palette.setColor(QPalette::WindowText, toQColor(*entry.textColour));
-            control->setPalette(palette);
-        }
         if (!entry.visible)
             control->hide();
 

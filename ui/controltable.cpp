@@ -61,6 +61,16 @@ constexpr std::array aboutControls{
                 &aboutAddress, yellow},
 };
 
+// A text colour is fixed only together with the background it is chosen for.
+constexpr bool coloursComeInPairs(std::span<const ControlSpec> table)
+{
+    for (const ControlSpec& entry : table)
+        if (entry.textColour && !entry.background)
+            return false;
+    return true;
+}
+static_assert(coloursComeInPairs(mainControls) && coloursComeInPairs(aboutControls));
+
 } // namespace
 
 std::span<const ControlSpec> mainWindowControls() { return mainControls; }

@@ -22,8 +22,8 @@ struct ControlSpec {
     int tabIndex;
     bool visible = true;
     ControlFont font = ControlFont::Interface;
-    const Rgb* textColour = nullptr; // nullptr: the system's, or black on a fixed background
-    const Rgb* background = nullptr; // nullptr: the container's background
+    const Rgb* textColour = nullptr; // on the fixed background only; nullptr: black
+    const Rgb* background = nullptr; // nullptr: the container's, and the theme's text colour
 };
 
 inline constexpr int twipsPerPixel = 15; // at 96 dots per inch
