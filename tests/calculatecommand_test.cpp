@@ -92,7 +92,7 @@ void CalculateCommandTest::emptyMachAsksForInputAndShowsTheOldTexts()
     w.calculate();
     QCOMPARE(w.messages.messages, Messages{"Input value then CLICK"});
     for (const char* name : {"Label_FLD4", "Label_TTstar", "Text_FLD4", "Text_TTstar", "Text_PoPostar"})
-        QVERIFY2(w.c.named(name)->isVisible(), name);
+        QVERIFY2(w.window.findChild<QWidget*>(QLatin1String(name))->isVisible(), name);
     QVERIFY(!w.c.Text_Msup->isVisible());
     QCOMPARE(ratioTexts(w), (QStringList{"1", "1", "1", "1"}));
     QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral("1"));
@@ -245,7 +245,7 @@ void CalculateCommandTest::realMessageBoxIsModalWithOneOkAndNoIcon()
 {
     velmora::Form_Velmora window; // no recorder: real message boxes
     window.show();
-    auto c = velmora::MainWindowControls::findIn(window.centralWidget());
+    const velmora::MainWindowControls& c = window.controls();
 
     QString title, text;
     int buttonCount = -1;

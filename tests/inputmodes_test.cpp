@@ -52,7 +52,7 @@ void InputModesTest::machModeShowsOnlyTheBlankWhiteMachBox()
     w.chooseMach();
     QVERIFY(w.c.Option_M->isChecked());
     for (const Expected& e : afterMach)
-        QVERIFY2(w.c.named(e.control)->isVisible() == e.visible, e.control);
+        QVERIFY2(w.window.findChild<QWidget*>(QLatin1String(e.control))->isVisible() == e.visible, e.control);
     QCOMPARE(w.c.Text_Msub->text(), QStringLiteral(" "));
     QCOMPARE(background(w.c.Text_Msub), white);
     for (const QLineEdit* box :
@@ -69,7 +69,7 @@ void InputModesTest::frictionModeShowsOnlyTheBlankWhiteFrictionBox()
     w.chooseFriction();
     QVERIFY(w.c.Option_FLD4->isChecked());
     for (const Expected& e : afterFriction)
-        QVERIFY2(w.c.named(e.control)->isVisible() == e.visible, e.control);
+        QVERIFY2(w.window.findChild<QWidget*>(QLatin1String(e.control))->isVisible() == e.visible, e.control);
     QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral(" "));
     QCOMPARE(background(w.c.Text_FLD4), white);
     for (const QLineEdit* box : {w.c.Text_Msub, w.c.Text_Msup, w.c.Text_PPstar, w.c.Text_TTstar,

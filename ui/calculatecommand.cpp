@@ -16,10 +16,14 @@ namespace velmora {
 
 namespace {
 
+using C = MainWindowControls;
+
 // Shown again by every calculation, in this order.
-constexpr const char* resultFields[] = {
-    "Label_M",   "Label_FLD4", "Label_PPstar", "Label_TTstar", "Label_RoRoStar", "Label_PoPoStar",
-    "Text_Msub", "Text_FLD4",  "Text_PPstar",  "Text_TTstar",  "Text_RoRostar",  "Text_PoPostar",
+constexpr ControlOf resultFields[] = {
+    control<&C::Label_M>,      control<&C::Label_FLD4>,     control<&C::Label_PPstar>,
+    control<&C::Label_TTstar>, control<&C::Label_RoRoStar>, control<&C::Label_PoPoStar>,
+    control<&C::Text_Msub>,    control<&C::Text_FLD4>,      control<&C::Text_PPstar>,
+    control<&C::Text_TTstar>,  control<&C::Text_RoRostar>,  control<&C::Text_PoPostar>,
 };
 
 double read(const QLineEdit* box) { return leadingNumber(box->text().toStdString()); }
@@ -146,8 +150,8 @@ void runCalculateCommand(FlowState& flow, const MainWindowControls& c, ChartView
         return;
     }
 
-    for (const char* name : resultFields)
-        c.named(name)->setVisible(true);
+    for (const ControlOf field : resultFields)
+        field(c)->setVisible(true);
 
     if (machMode)
         calculateForMach(flow, c, chart, messenger);

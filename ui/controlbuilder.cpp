@@ -54,8 +54,9 @@ bool takesFocus(ControlKind kind)
 
 } // namespace
 
-void buildControls(QWidget* client, std::span<const ControlSpec> table)
+MainWindowControls buildControls(QWidget* client, std::span<const ControlSpec> table)
 {
+    MainWindowControls controls;
     std::map<std::string_view, QWidget*> byName;
     std::vector<std::pair<int, QWidget*>> focusChain;
 
@@ -81,6 +82,8 @@ void buildControls(QWidget* client, std::span<const ControlSpec> table)
             control->hide();
 
         byName.emplace(entry.name, control);
+        if (entry.bind)
+            entry.bind(controls, control);
         if (takesFocus(entry.kind))
             focusChain.emplace_back(entry.tabIndex, control);
     }
@@ -95,6 +98,7 @@ void buildControls(QWidget* client, std::span<const ControlSpec> table)
     std::ranges::sort(focusChain, {}, &std::pair<int, QWidget*>::first);
     for (std::size_t i = 1; i < focusChain.size(); ++i)
         QWidget::setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+    return controls;
 }
 
 } // namespace velmora

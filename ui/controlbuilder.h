@@ -11,6 +11,7 @@ namespace velmora {
 // Creates the controls of a layout table as children of client, in table order, each
 // with its objectName, text, geometry, font, colour and visibility, stacks the labels
 // beneath every other control, and chains the focusable ones in ascending tab index.
-void buildControls(QWidget* client, std::span<const ControlSpec> table);
+// Returns the controls that the table's rows bind (none for the About window).
+MainWindowControls buildControls(QWidget* client, std::span<const ControlSpec> table);
 
 } // namespace velmora

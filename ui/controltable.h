@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/mainwindowcontrols.h"
 #include "ui/windowlook.h"
 
 #include <span>
@@ -15,6 +16,7 @@ enum class ControlKind { CommandButton, Frame, TextBox, Label, OptionButton, Pic
 
 struct ControlSpec {
     std::string_view name; // the widget's objectName
+    ControlBinding bind;   // the MainWindowControls member it goes into; nullptr: none
     ControlKind kind;
     std::string_view container;   // empty for the window's client area
     std::string_view text;        // caption or initial text, UTF-8, blanks as they stand

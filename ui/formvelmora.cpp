@@ -48,9 +48,8 @@ Form_Velmora::Form_Velmora(Messenger* messenger, AboutWindowReference* about, QW
     auto* client = new QWidget(this);
     client->setFixedSize(pixelsFromTwips(mainWindowWidth), pixelsFromTwips(mainWindowHeight));
     setCentralWidget(client);
-    buildControls(client, mainWindowControls());
+    controls_ = buildControls(client, mainWindowControls());
 
-    controls_ = MainWindowControls::findIn(client);
     chart_ = std::make_unique<ChartView>(*controls_.Picture1);
     nameForAssistiveTechnology(controls_);
 

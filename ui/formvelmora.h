@@ -27,6 +27,7 @@ public:
     ~Form_Velmora() override;
 
     [[nodiscard]] const FlowState& flowState() const { return flow_; }
+    [[nodiscard]] const MainWindowControls& controls() const { return controls_; }
 
 private:
     void load();

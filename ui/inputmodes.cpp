@@ -7,8 +7,6 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
-#include <string_view>
-
 namespace velmora {
 
 namespace {
@@ -16,38 +14,39 @@ namespace {
 enum class Setting { Unchanged, Show, Hide, ClearToSpace, White, Grey, AskForInput };
 
 struct ModeRow {
-    std::string_view control;
+    ControlOf control;
     Setting mach;
     Setting friction;
 };
 
 using S = Setting;
+using C = MainWindowControls;
 
 // Applied in this order, one row after the other.
 constexpr ModeRow modeRows[] = {
-    {"Label_M", S::Show, S::Hide},
-    {"Label_FLD4", S::Hide, S::Show},
-    {"Label_PPstar", S::Hide, S::Hide},
-    {"Label_TTstar", S::Hide, S::Hide},
-    {"Label_RoRoStar", S::Hide, S::Hide},
-    {"Label_PoPoStar", S::Hide, S::Hide},
-    {"Text_Msub", S::Show, S::Hide},
-    {"Text_Msup", S::Hide, S::Hide},
-    {"Text_FLD4", S::Hide, S::Show},
-    {"Text_PPstar", S::Hide, S::Hide},
-    {"Text_TTstar", S::Hide, S::Hide},
-    {"Text_RoRostar", S::Hide, S::Hide},
-    {"Text_PoPostar", S::Hide, S::Hide},
-    {"Text_Msub", S::ClearToSpace, S::Unchanged},
-    {"Text_FLD4", S::Unchanged, S::ClearToSpace},
-    {"Text_Msub", S::White, S::Grey},
-    {"Text_Msup", S::Unchanged, S::Grey},
-    {"Text_FLD4", S::Grey, S::White},
-    {"Text_PPstar", S::Grey, S::Grey},
-    {"Text_TTstar", S::Grey, S::Grey},
-    {"Text_RoRostar", S::Grey, S::Grey},
-    {"Text_PoPostar", S::Grey, S::Grey},
-    {"Command1", S::AskForInput, S::AskForInput},
+    {control<&C::Label_M>, S::Show, S::Hide},
+    {control<&C::Label_FLD4>, S::Hide, S::Show},
+    {control<&C::Label_PPstar>, S::Hide, S::Hide},
+    {control<&C::Label_TTstar>, S::Hide, S::Hide},
+    {control<&C::Label_RoRoStar>, S::Hide, S::Hide},
+    {control<&C::Label_PoPoStar>, S::Hide, S::Hide},
+    {control<&C::Text_Msub>, S::Show, S::Hide},
+    {control<&C::Text_Msup>, S::Hide, S::Hide},
+    {control<&C::Text_FLD4>, S::Hide, S::Show},
+    {control<&C::Text_PPstar>, S::Hide, S::Hide},
+    {control<&C::Text_TTstar>, S::Hide, S::Hide},
+    {control<&C::Text_RoRostar>, S::Hide, S::Hide},
+    {control<&C::Text_PoPostar>, S::Hide, S::Hide},
+    {control<&C::Text_Msub>, S::ClearToSpace, S::Unchanged},
+    {control<&C::Text_FLD4>, S::Unchanged, S::ClearToSpace},
+    {control<&C::Text_Msub>, S::White, S::Grey},
+    {control<&C::Text_Msup>, S::Unchanged, S::Grey},
+    {control<&C::Text_FLD4>, S::Grey, S::White},
+    {control<&C::Text_PPstar>, S::Grey, S::Grey},
+    {control<&C::Text_TTstar>, S::Grey, S::Grey},
+    {control<&C::Text_RoRostar>, S::Grey, S::Grey},
+    {control<&C::Text_PoPostar>, S::Grey, S::Grey},
+    {control<&C::Command1>, S::AskForInput, S::AskForInput},
 };
 
 void apply(QWidget* control, Setting setting)
@@ -81,7 +80,7 @@ void apply(QWidget* control, Setting setting)
 void applyInputMode(const MainWindowControls& controls, InputMode mode)
 {
     for (const ModeRow& row : modeRows)
-        apply(controls.named(row.control), mode == InputMode::Mach ? row.mach : row.friction);
+        apply(row.control(controls), mode == InputMode::Mach ? row.mach : row.friction);
 }
 
 } // namespace velmora

@@ -17,11 +17,7 @@ namespace velmora::testing {
 
 class WindowDriver {
 public:
-    WindowDriver()
-    {
-        window.show();
-        c = MainWindowControls::findIn(window.centralWidget());
-    }
+    WindowDriver() { window.show(); }
 
     // On the option's round indicator, where a click always selects it.
     void choose(QRadioButton* option)
@@ -63,7 +59,7 @@ public:
 
     MessageRecorder messages; // declared before the window, which sends to it
     Form_Velmora window{&messages};
-    MainWindowControls c;
+    const MainWindowControls& c = window.controls();
 };
 
 } // namespace velmora::testing
