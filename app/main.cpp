@@ -1,5 +1,6 @@
 #include "ui/formabout.h"
 #include "ui/formvelmora.h"
+#include "ui/messageboxmessenger.h"
 
 #include <QApplication>
 
@@ -12,7 +13,9 @@ int main(int argc, char* argv[])
     // Outlives the main window: closing it leaves an open About window, and the program
     // ends when the last window is closed.
     velmora::AboutWindowReference about;
-    velmora::Form_Velmora window(nullptr, &about);
+    velmora::MessageBoxMessenger messenger;
+    velmora::Form_Velmora window(messenger, about);
+    messenger.setOwner(window);
     window.show();
     return QApplication::exec();
 }

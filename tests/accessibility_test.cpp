@@ -2,6 +2,7 @@
 
 #include "tests/support/windowdriver.h"
 #include "ui/formabout.h"
+#include "ui/messageboxmessenger.h"
 
 #include <QAccessible>
 #include <QMessageBox>
@@ -144,7 +145,10 @@ void AccessibilityTest::hiddenBoxesAreReportedInvisible()
 // role that the bridge announces the box with; scripts/check-accessibility.sh sees it live.
 void AccessibilityTest::messageBoxIsAnnouncedAsAlert()
 {
-    velmora::Form_Velmora window;
+    velmora::MessageBoxMessenger messenger; // real message boxes
+    velmora::AboutWindowReference about;
+    velmora::Form_Velmora window(messenger, about);
+    messenger.setOwner(window);
     window.show();
     int role = -1;
     QString text;

@@ -2,6 +2,7 @@
 // click the button, read the boxes and the marked chart.
 
 #include "tests/support/windowdriver.h"
+#include "ui/messageboxmessenger.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -243,7 +244,10 @@ void CalculateCommandTest::decimalCommaInResultsPointInInput()
 
 void CalculateCommandTest::realMessageBoxIsModalWithOneOkAndNoIcon()
 {
-    velmora::Form_Velmora window; // no recorder: real message boxes
+    velmora::MessageBoxMessenger messenger; // real message boxes
+    velmora::AboutWindowReference about;
+    velmora::Form_Velmora window(messenger, about);
+    messenger.setOwner(window);
     window.show();
     const velmora::MainWindowControls& c = window.controls();
 

@@ -103,7 +103,8 @@ void FormAboutTest::menuClickOpensOneModelessWindow()
 {
     AboutWindowReference reference;
     QVERIFY(!reference.window());
-    velmora::Form_Velmora window(nullptr, &reference);
+    velmora::testing::MessageRecorder messages;
+    velmora::Form_Velmora window(messages, reference);
     window.show();
 
     clickAbout(window);
@@ -146,7 +147,8 @@ void FormAboutTest::programEndsOnlyWhenBothWindowsAreClosed()
 {
     QVERIFY(QApplication::quitOnLastWindowClosed());
     AboutWindowReference reference;
-    auto window = std::make_unique<velmora::Form_Velmora>(nullptr, &reference);
+    velmora::testing::MessageRecorder messages;
+    auto window = std::make_unique<velmora::Form_Velmora>(messages, reference);
     window->show();
     clickAbout(*window);
 
@@ -173,7 +175,8 @@ void FormAboutTest::programEndsOnlyWhenBothWindowsAreClosed()
 void FormAboutTest::bothWindowsCarryTheIcon()
 {
     AboutWindowReference reference;
-    velmora::Form_Velmora window(nullptr, &reference);
+    velmora::testing::MessageRecorder messages;
+    velmora::Form_Velmora window(messages, reference);
     reference.show();
     for (const QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(reference.window())}) {
         const QIcon icon = w->windowIcon();

@@ -100,8 +100,8 @@ void FormVelmoraLayoutTest::control()
 {
     QFETCH(int, row);
     const ExpectedControl& e = expectedControls[row];
-    Form_Velmora window;
-    window.show();
+    WindowDriver driver;
+    Form_Velmora& window = driver.window;
 
     auto* w = window.findChild<QWidget*>(QString::fromLatin1(e.name));
     QVERIFY(w);
@@ -116,8 +116,8 @@ void FormVelmoraLayoutTest::control()
 
 void FormVelmoraLayoutTest::windowHasTitleMenuAndFixedClientArea()
 {
-    Form_Velmora window;
-    window.show();
+    WindowDriver driver;
+    Form_Velmora& window = driver.window;
     QCOMPARE(window.objectName(), QStringLiteral("Form_Velmora"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Velmora"));
     QCOMPARE(window.centralWidget()->size(), QSize(269, 399));
@@ -133,8 +133,8 @@ void FormVelmoraLayoutTest::windowHasTitleMenuAndFixedClientArea()
 
 void FormVelmoraLayoutTest::everyCaptionFitsItsBox()
 {
-    Form_Velmora window;
-    window.show();
+    WindowDriver driver;
+    Form_Velmora& window = driver.window;
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
         QVERIFY2(needed <= label->contentsRect().width(), qPrintable(label->objectName()));
@@ -168,8 +168,8 @@ void FormVelmoraLayoutTest::everyCaptionFitsItsBox()
 
 void FormVelmoraLayoutTest::optionsAreOneExclusiveGroupWithNoneSelected()
 {
-    Form_Velmora window;
-    window.show();
+    WindowDriver driver;
+    Form_Velmora& window = driver.window;
     auto* optionM = window.findChild<QRadioButton*>(QStringLiteral("Option_M"));
     auto* optionF = window.findChild<QRadioButton*>(QStringLiteral("Option_FLD4"));
     QVERIFY(!optionM->isChecked());
@@ -216,8 +216,8 @@ void FormVelmoraLayoutTest::noButtonIsPressedByEnter()
 
 void FormVelmoraLayoutTest::tabOrderFollowsTabIndexAndSkipsHiddenBoxes()
 {
-    Form_Velmora window;
-    window.show();
+    WindowDriver driver;
+    Form_Velmora& window = driver.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
     // The two options are one tab stop, as an option group is: arrow keys move within it.
@@ -234,7 +234,8 @@ void FormVelmoraLayoutTest::tabOrderFollowsTabIndexAndSkipsHiddenBoxes()
 
 void FormVelmoraLayoutTest::loadStepSetsGammaAndComputesNothing()
 {
-    const Form_Velmora window;
+    const WindowDriver driver;
+    const Form_Velmora& window = driver.window;
     const velmora::FlowState& s = window.flowState();
     QCOMPARE(s.gama, 1.4);
     QCOMPARE(s.gp1, 2.4);

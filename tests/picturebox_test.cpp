@@ -1,10 +1,12 @@
 // The chart on the real picture box of the main window, read back from its pixels.
 
 #include "chart/frictionchart.h"
+#include "ui/formabout.h"
 #include "ui/formvelmora.h"
 #include "ui/picturebox.h"
 
 #include "tests/support/chartimage.h"
+#include "tests/support/messagerecorder.h"
 
 #include <QLabel>
 #include <QTest>
@@ -22,7 +24,9 @@ using namespace velmora::testing;
 const QColor lightYellow(255, 255, 192);
 
 struct Chart {
-    Form_Velmora window;
+    MessageRecorder messages;
+    velmora::AboutWindowReference about;
+    Form_Velmora window{messages, about};
     PictureBox* picture = nullptr;
     QLabel* caption = nullptr;
 

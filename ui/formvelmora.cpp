@@ -7,7 +7,6 @@
 #include "ui/controltable.h"
 #include "ui/formabout.h"
 #include "ui/inputmodes.h"
-#include "ui/messageboxmessenger.h"
 #include "ui/picturebox.h"
 #include "ui/windowlook.h"
 
@@ -19,20 +18,9 @@
 
 namespace velmora {
 
-Form_Velmora::Form_Velmora(Messenger* messenger, AboutWindowReference* about, QWidget* parent)
-    : QMainWindow(parent)
+Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QWidget* parent)
+    : QMainWindow(parent), messenger_(messenger), about_(about)
 {
-    if (!messenger) {
-        ownMessenger_ = std::make_unique<MessageBoxMessenger>(this);
-        messenger = ownMessenger_.get();
-    }
-    messenger_ = messenger;
-    if (!about) {
-        ownAbout_ = std::make_unique<AboutWindowReference>();
-        about = ownAbout_.get();
-    }
-    about_ = about;
-
     setObjectName(QStringLiteral("Form_Velmora"));
     setWindowTitle(QString::fromUtf8(applicationTitle));
     setWindowIcon(applicationIcon());
@@ -40,7 +28,7 @@ Form_Velmora::Form_Velmora(Messenger* messenger, AboutWindowReference* about, QW
 
     auto* aboutEntry = menuBar()->addAction(QString::fromUtf8(aboutCaption));
     aboutEntry->setObjectName(QStringLiteral("Mn_About"));
-    connect(aboutEntry, &QAction::triggered, this, [this] { about_->show(); });
+    connect(aboutEntry, &QAction::triggered, this, [this] { about_.show(); });
 
     // The client area has a fixed size, but the window takes whatever size the window
     // system gives it (maximised, full screen, tiled) and keeps the client area at its top
@@ -72,7 +60,7 @@ Form_Velmora::Form_Velmora(Messenger* messenger, AboutWindowReference* about, QW
 Form_Velmora::~Form_Velmora() = default;
 
 // The window's load step: the gas of a new window, and nothing on screen.
-void Form_Velmora::load() { flow_.set_gama(1.4); }
+void Form_Velmora::load() { flow_ = loadedFlowState(); }
 
 // The chart redraws with the γ last stored, not with whatever the γ box holds now.
 void Form_Velmora::onPictureClicked()
@@ -81,6 +69,6 @@ void Form_Velmora::onPictureClicked()
     chart_->mark(1.0, 0.0);
 }
 
-void Form_Velmora::onCalculateClicked() { runCalculateCommand(flow_, controls_, *chart_, *messenger_); }
+void Form_Velmora::onCalculateClicked() { runCalculateCommand(flow_, controls_, *chart_, messenger_); }
 
 } // namespace velmora

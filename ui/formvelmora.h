@@ -19,11 +19,10 @@ class AboutWindowReference;
 class Form_Velmora : public QMainWindow {
     Q_OBJECT
 public:
-    // Messages go to messenger when one is given (tests record them), else to modal boxes.
-    // The About menu shows the program's About window when given one, else a reference
-    // the window keeps for itself.
-    explicit Form_Velmora(Messenger* messenger = nullptr, AboutWindowReference* about = nullptr,
-                          QWidget* parent = nullptr);
+    // Messages go to messenger (modal boxes in the program, a recorder in tests); the
+    // About menu shows the program's one About window, which outlives this one. Both
+    // must outlive the window.
+    Form_Velmora(Messenger& messenger, AboutWindowReference& about, QWidget* parent = nullptr);
     ~Form_Velmora() override;
 
     [[nodiscard]] const FlowState& flowState() const { return flow_; }
@@ -37,10 +36,8 @@ private:
     FlowState flow_;
     MainWindowControls controls_;
     std::unique_ptr<ChartView> chart_;
-    std::unique_ptr<Messenger> ownMessenger_;
-    Messenger* messenger_ = nullptr;
-    std::unique_ptr<AboutWindowReference> ownAbout_;
-    AboutWindowReference* about_ = nullptr;
+    Messenger& messenger_;
+    AboutWindowReference& about_;
 };
 
 } // namespace velmora

@@ -2,19 +2,21 @@
 
 #include "flow/messenger.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
 
 namespace velmora {
 
 // Shows each message in a modal box titled "Velmora", with the plain text, one OK
-// button and no icon, and returns when the user has dismissed it.
+// button and no icon, over its owner window, and returns when the user has dismissed it.
+// The owner is set once the window exists, since the window is made with its messenger.
 class MessageBoxMessenger final : public Messenger {
 public:
-    explicit MessageBoxMessenger(QWidget* owner) : owner_(owner) {}
+    void setOwner(QWidget& owner) { owner_ = &owner; }
     void showMessage(const std::string& text) override;
 
 private:
-    QWidget* owner_ = nullptr;
+    QPointer<QWidget> owner_;
 };
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 
 #include "tests/support/chartimage.h"
 #include "tests/support/messagerecorder.h"
+#include "ui/formabout.h"
 #include "ui/formvelmora.h"
 #include "ui/mainwindowcontrols.h"
 
@@ -58,7 +59,8 @@ public:
     [[nodiscard]] const FlowState& flow() const { return window.flowState(); }
 
     MessageRecorder messages; // declared before the window, which sends to it
-    Form_Velmora window{&messages};
+    AboutWindowReference about;
+    Form_Velmora window{messages, about};
     const MainWindowControls& c = window.controls();
 };
 
