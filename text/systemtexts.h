@@ -10,7 +10,8 @@ inline constexpr const char* applicationTitle = "Velmora"; // every message box'
 inline constexpr const char* aboutCaption = "About";       // the menu entry and the About window's title
 
 inline constexpr const char* chooseInputParameter = "choose an input parameter";
-inline constexpr const char* inputValueThenClick = "Input value then CLICK"; // message, and Command1's caption
+// A message, and Command1's caption once an option is chosen.
+inline constexpr const char* inputValueThenClick = "Input value then CLICK";
 inline constexpr const char* noSupersonicSolutionMessage = "bu 4L*f/D için süpersonik çözüm yok";
 inline constexpr const char* gammaMustExceedOne = "γ must be greater than 1";
 inline constexpr const char* noFiniteResult = "No finite result for these inputs";
