@@ -77,7 +77,7 @@ MainWindowControls buildControls(QWidget* client, std::span<const ControlSpec> t
             control->setFont(fontFor(entry.font));
         if (entry.background)
             setFixedColours(*control, Surface::Window, *entry.background,
-                            entry.textColour ? *entry.textColour : textOnFixedBackground);
+                            entry.textColour.value_or(textOnFixedBackground));
         if (!entry.visible)
             control->hide();
 

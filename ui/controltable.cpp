@@ -26,7 +26,7 @@ constexpr std::array mainControls{
     ControlSpec{"Option_M", bindTo<&C::Option_M>, K::OptionButton, "Frame2", "M", 240, 360, 615, 255, 20},
     ControlSpec{"Picture1", bindTo<&C::Picture1>, K::PictureBox, "", "", 120, 3120, 3735, 2655, 9},
     ControlSpec{"Label8", nullptr, K::Label, "Picture1", "4 f L*/D", 120, 120, 615, 255, 10, false,
-                ControlFont::ChartCaption, nullptr, &chartBackground},
+                ControlFont::ChartCaption, std::nullopt, chartBackground},
     ControlSpec{"Frame1", nullptr, K::Frame, "", "", 1680, 240, 2175, 2655, 0},
     ControlSpec{"Text_Msub", bindTo<&C::Text_Msub>, K::TextBox, "Frame1", "1.153", 600, 360, 615, 285, 17},
     ControlSpec{"Text_Msup", bindTo<&C::Text_Msup>, K::TextBox, "Frame1", "", 1200, 360, 615, 285, 16, false},
@@ -52,15 +52,15 @@ constexpr std::array mainControls{
 
 constexpr auto title = ControlFont::AboutTitle;
 constexpr auto text = ControlFont::AboutText;
-constexpr const Rgb* defaultColour = nullptr;
-constexpr const Rgb* yellow = &aboutBackground;
+constexpr std::optional<Rgb> defaultColour;
+constexpr Rgb yellow = aboutBackground;
 
 // Listed from top to bottom; labels take no focus, so their tab indices do nothing.
 constexpr std::array aboutControls{
     ControlSpec{"Label2", nullptr, K::Label, "", "Program for Calculating", 600, 120, 2295, 255, 0, true,
-                title, &aboutDescription, yellow},
+                title, aboutDescription, yellow},
     ControlSpec{"Label3", nullptr, K::Label, "", "1D Frictional Flow Properties", 360, 360, 2895, 255, 1,
-                true, title, &aboutDescription, yellow},
+                true, title, aboutDescription, yellow},
     ControlSpec{"Label7", nullptr, K::Label, "", "Written by the Velmora authors", 600, 600, 2775, 255, 4,
                 true, text, defaultColour, yellow},
     ControlSpec{"Label8", nullptr, K::Label, "", "March 2006", 1320, 840, 1095, 255, 5, true, text,
@@ -68,7 +68,7 @@ constexpr std::array aboutControls{
     ControlSpec{"Label4", nullptr, K::Label, "", "For comments and questions e-mail to", 120, 1080, 3375, 255,
                 2, true, text, defaultColour, yellow},
     ControlSpec{"Label5", nullptr, K::Label, "", "velmora@example.org", 840, 1320, 1935, 255, 3, true, text,
-                &aboutAddress, yellow},
+                aboutAddress, yellow},
 };
 
 // A text colour is fixed only together with the background it is chosen for.

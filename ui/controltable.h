@@ -3,6 +3,7 @@
 #include "ui/mainwindowcontrols.h"
 #include "ui/windowlook.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -24,8 +25,8 @@ struct ControlSpec {
     int tabIndex;
     bool visible = true;
     ControlFont font = ControlFont::Interface;
-    const Rgb* textColour = nullptr; // on the fixed background only; nullptr: black
-    const Rgb* background = nullptr; // nullptr: the container's, and the theme's text colour
+    std::optional<Rgb> textColour = std::nullopt; // on the fixed background only; none: black
+    std::optional<Rgb> background = std::nullopt; // none: the container's, and the theme's text colour
 };
 
 inline constexpr int twipsPerPixel = 15; // at 96 dots per inch
