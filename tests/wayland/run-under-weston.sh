@@ -21,4 +21,8 @@ if [ ! -S "$runtime/$socket" ]; then
     exit 1
 fi
 
+# In the sanitizer build, leaks inside Qt's Wayland client are not Velmora's; full stacks
+# let the suppressions see that library in them.
+here=$(cd "$(dirname "$0")" && pwd)
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}fast_unwind_on_malloc=0:suppressions=$here/leaks-outside-velmora.supp"
 XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
