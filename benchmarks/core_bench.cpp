@@ -12,11 +12,7 @@
 namespace {
 
 using velmora::FlowState;
-
-class SilentMessenger final : public velmora::Messenger {
-public:
-    void showMessage(const std::string&) override {}
-};
+using velmora::SilentMessenger;
 
 void BM_FLD4_for_M(benchmark::State& state)
 {

@@ -13,4 +13,10 @@ public:
     virtual void showMessage(const std::string& text) = 0;
 };
 
+// Drops every message: for running a search only to learn how it ends.
+class SilentMessenger final : public Messenger {
+public:
+    void showMessage(const std::string&) override {}
+};
+
 } // namespace velmora

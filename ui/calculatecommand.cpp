@@ -91,11 +91,6 @@ SearchResult supersonicSearch(const FlowState& flow, double F, double& Msup, Mes
     return iter_for_M_for_Given_FLD4(flow, Msup, step, direction, F, messenger);
 }
 
-class SilentMessenger final : public Messenger {
-public:
-    void showMessage(const std::string&) override {}
-};
-
 // Whether either search meets a 4fL*/D that is not finite. Both are tried silently first,
 // so that such a click changes nothing and shows one message, as in the M mode.
 bool searchesMeetNonFinite(const FlowState& flow, double F)

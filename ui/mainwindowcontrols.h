@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <type_traits>
+
 namespace velmora {
 
 // The main window's controls that the code reads and writes. The layout table binds each

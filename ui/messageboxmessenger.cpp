@@ -1,4 +1,5 @@
 #include "ui/messageboxmessenger.h"
+
 #include "text/systemtexts.h"
 
 #include <QMessageBox>
