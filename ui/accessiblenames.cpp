@@ -13,7 +13,7 @@ namespace {
 using C = MainWindowControls;
 
 struct AccessibleText {
-    ControlOf control;
+    ControlMember control;
     std::string_view name;
     std::string_view description; // empty: none
 };

@@ -22,7 +22,7 @@ namespace {
 QWidget* createControl(const ControlSpec& entry, QWidget* parent)
 {
     const QString text = fromUtf8(entry.text);
-    switch (entry.kind) {
+    switch (entry.builds.kind) {
     case ControlKind::CommandButton: {
         auto* button = new WrappingButton(text, parent);
         button->setAutoDefault(false);
@@ -82,9 +82,9 @@ MainWindowControls buildControls(QWidget* client, std::span<const ControlSpec> t
             control->hide();
 
         byName.emplace(entry.name, control);
-        if (entry.bind)
-            entry.bind(controls, control);
-        if (takesFocus(entry.kind))
+        if (entry.builds.member)
+            entry.builds.member->store(controls, control);
+        if (takesFocus(entry.builds.kind))
             focusChain.emplace_back(entry.tabIndex, control);
     }
 
@@ -92,12 +92,15 @@ MainWindowControls buildControls(QWidget* client, std::span<const ControlSpec> t
     // where a label overlaps a box, a click there must reach the box. Lowered last first,
     // the labels keep their own order among themselves.
     for (auto entry = table.rbegin(); entry != table.rend(); ++entry)
-        if (entry->kind == ControlKind::Label)
+        if (entry->builds.kind == ControlKind::Label)
             byName.at(entry->name)->lower();
 
     std::ranges::sort(focusChain, {}, &std::pair<int, QWidget*>::first);
     for (std::size_t i = 1; i < focusChain.size(); ++i)
         QWidget::setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+    // The window opens with the focus where the tab order begins.
+    if (!focusChain.empty())
+        focusChain.front().second->setFocus();
     return controls;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/controltable.h"
 
 #include "chart/frictionchart.h"
+#include "text/systemtexts.h"
 
 #include <array>
 
@@ -14,40 +15,31 @@ using C = MainWindowControls;
 // The γ and ρ labels carry their Greek letters as Unicode text; their boxes are narrow,
 // so they use the narrow cut of the interface font.
 constexpr std::array mainControls{
-    ControlSpec{"Command1", bindTo<&C::Command1>, K::CommandButton, "", "Coose an Input Option", 120, 2280,
-                1335, 615, 22},
-    ControlSpec{"Frame3", nullptr, K::Frame, "", "", 120, 240, 1335, 615, 12},
-    ControlSpec{"Text_gama", bindTo<&C::Text_gama>, K::TextBox, "Frame3", "1.4", 480, 240, 495, 285, 13},
-    ControlSpec{"Label_gama", nullptr, K::Label, "Frame3", "γ =", 120, 240, 495, 255, 14, true,
-                ControlFont::Greek},
-    ControlSpec{"Frame2", nullptr, K::Frame, "", "Input options", 120, 960, 1335, 1215, 11},
-    ControlSpec{"Option_FLD4", bindTo<&C::Option_FLD4>, K::OptionButton, "Frame2", "4 f L*/D ", 240, 840, 975,
-                255, 21},
-    ControlSpec{"Option_M", bindTo<&C::Option_M>, K::OptionButton, "Frame2", "M", 240, 360, 615, 255, 20},
-    ControlSpec{"Picture1", bindTo<&C::Picture1>, K::PictureBox, "", "", 120, 3120, 3735, 2655, 9},
-    ControlSpec{"Label8", nullptr, K::Label, "Picture1", "4 f L*/D", 120, 120, 615, 255, 10, false,
+    ControlSpec{"Command1", control<&C::Command1>, "", "Coose an Input Option", 120, 2280, 1335, 615, 22},
+    ControlSpec{"Frame3", K::Frame, "", "", 120, 240, 1335, 615, 12},
+    ControlSpec{"Text_gama", control<&C::Text_gama>, "Frame3", initialGamaText, 480, 240, 495, 285, 13},
+    ControlSpec{"Label_gama", K::Label, "Frame3", "γ =", 120, 240, 495, 255, 14, true, ControlFont::Greek},
+    ControlSpec{"Frame2", K::Frame, "", "Input options", 120, 960, 1335, 1215, 11},
+    ControlSpec{"Option_FLD4", control<&C::Option_FLD4>, "Frame2", "4 f L*/D ", 240, 840, 975, 255, 21},
+    ControlSpec{"Option_M", control<&C::Option_M>, "Frame2", "M", 240, 360, 615, 255, 20},
+    ControlSpec{"Picture1", control<&C::Picture1>, "", "", 120, 3120, 3735, 2655, 9},
+    ControlSpec{"Label8", K::Label, "Picture1", "4 f L*/D", 120, 120, 615, 255, 10, false,
                 ControlFont::ChartCaption, std::nullopt, chartBackground},
-    ControlSpec{"Frame1", nullptr, K::Frame, "", "", 1680, 240, 2175, 2655, 0},
-    ControlSpec{"Text_Msub", bindTo<&C::Text_Msub>, K::TextBox, "Frame1", "1.153", 600, 360, 615, 285, 17},
-    ControlSpec{"Text_Msup", bindTo<&C::Text_Msup>, K::TextBox, "Frame1", "", 1200, 360, 615, 285, 16, false},
-    ControlSpec{"Text_FLD4", bindTo<&C::Text_FLD4>, K::TextBox, "Frame1", "1", 1200, 720, 615, 285, 15},
-    ControlSpec{"Text_PoPostar", bindTo<&C::Text_PoPostar>, K::TextBox, "Frame1", "1", 1200, 2160, 615, 285,
-                4},
-    ControlSpec{"Text_RoRostar", bindTo<&C::Text_RoRostar>, K::TextBox, "Frame1", "1", 1200, 1800, 615, 285,
-                3},
-    ControlSpec{"Text_PPstar", bindTo<&C::Text_PPstar>, K::TextBox, "Frame1", "1", 1200, 1440, 615, 285, 2},
-    ControlSpec{"Text_TTstar", bindTo<&C::Text_TTstar>, K::TextBox, "Frame1", "1", 1200, 1080, 615, 285, 1},
-    ControlSpec{"Label_M", bindTo<&C::Label_M>, K::Label, "Frame1", "M =", 240, 360, 375, 255, 19},
-    ControlSpec{"Label_FLD4", bindTo<&C::Label_FLD4>, K::Label, "Frame1", "4 f L*/D =", 240, 720, 855, 255,
-                18},
-    ControlSpec{"Label_PoPoStar", bindTo<&C::Label_PoPoStar>, K::Label, "Frame1", "Po/Po*=", 240, 2160, 735,
-                255, 8},
-    ControlSpec{"Label_RoRoStar", bindTo<&C::Label_RoRoStar>, K::Label, "Frame1", "ρ/ρ*    =", 240, 1800, 495,
-                255, 7, true, ControlFont::Greek},
-    ControlSpec{"Label_PPstar", bindTo<&C::Label_PPstar>, K::Label, "Frame1", "p/p*  =", 240, 1440, 495, 255,
-                6},
-    ControlSpec{"Label_TTstar", bindTo<&C::Label_TTstar>, K::Label, "Frame1", "T/T*  =", 240, 1080, 615, 255,
-                5},
+    ControlSpec{"Frame1", K::Frame, "", "", 1680, 240, 2175, 2655, 0},
+    ControlSpec{"Text_Msub", control<&C::Text_Msub>, "Frame1", "1.153", 600, 360, 615, 285, 17},
+    ControlSpec{"Text_Msup", control<&C::Text_Msup>, "Frame1", "", 1200, 360, 615, 285, 16, false},
+    ControlSpec{"Text_FLD4", control<&C::Text_FLD4>, "Frame1", "1", 1200, 720, 615, 285, 15},
+    ControlSpec{"Text_PoPostar", control<&C::Text_PoPostar>, "Frame1", "1", 1200, 2160, 615, 285, 4},
+    ControlSpec{"Text_RoRostar", control<&C::Text_RoRostar>, "Frame1", "1", 1200, 1800, 615, 285, 3},
+    ControlSpec{"Text_PPstar", control<&C::Text_PPstar>, "Frame1", "1", 1200, 1440, 615, 285, 2},
+    ControlSpec{"Text_TTstar", control<&C::Text_TTstar>, "Frame1", "1", 1200, 1080, 615, 285, 1},
+    ControlSpec{"Label_M", control<&C::Label_M>, "Frame1", "M =", 240, 360, 375, 255, 19},
+    ControlSpec{"Label_FLD4", control<&C::Label_FLD4>, "Frame1", "4 f L*/D =", 240, 720, 855, 255, 18},
+    ControlSpec{"Label_PoPoStar", control<&C::Label_PoPoStar>, "Frame1", "Po/Po*=", 240, 2160, 735, 255, 8},
+    ControlSpec{"Label_RoRoStar", control<&C::Label_RoRoStar>, "Frame1", "ρ/ρ*    =", 240, 1800, 495, 255, 7,
+                true, ControlFont::Greek},
+    ControlSpec{"Label_PPstar", control<&C::Label_PPstar>, "Frame1", "p/p*  =", 240, 1440, 495, 255, 6},
+    ControlSpec{"Label_TTstar", control<&C::Label_TTstar>, "Frame1", "T/T*  =", 240, 1080, 615, 255, 5},
 };
 
 constexpr auto title = ControlFont::AboutTitle;
@@ -57,17 +49,17 @@ constexpr Rgb yellow = aboutBackground;
 
 // Listed from top to bottom; labels take no focus, so their tab indices do nothing.
 constexpr std::array aboutControls{
-    ControlSpec{"Label2", nullptr, K::Label, "", "Program for Calculating", 600, 120, 2295, 255, 0, true,
-                title, aboutDescription, yellow},
-    ControlSpec{"Label3", nullptr, K::Label, "", "1D Frictional Flow Properties", 360, 360, 2895, 255, 1,
-                true, title, aboutDescription, yellow},
-    ControlSpec{"Label7", nullptr, K::Label, "", "Written by the Velmora authors", 600, 600, 2775, 255, 4,
-                true, text, defaultColour, yellow},
-    ControlSpec{"Label8", nullptr, K::Label, "", "March 2006", 1320, 840, 1095, 255, 5, true, text,
+    ControlSpec{"Label2", K::Label, "", "Program for Calculating", 600, 120, 2295, 255, 0, true, title,
+                aboutDescription, yellow},
+    ControlSpec{"Label3", K::Label, "", "1D Frictional Flow Properties", 360, 360, 2895, 255, 1, true, title,
+                aboutDescription, yellow},
+    ControlSpec{"Label7", K::Label, "", "Written by the Velmora authors", 600, 600, 2775, 255, 4, true, text,
                 defaultColour, yellow},
-    ControlSpec{"Label4", nullptr, K::Label, "", "For comments and questions e-mail to", 120, 1080, 3375, 255,
-                2, true, text, defaultColour, yellow},
-    ControlSpec{"Label5", nullptr, K::Label, "", "velmora@example.org", 840, 1320, 1935, 255, 3, true, text,
+    ControlSpec{"Label8", K::Label, "", "March 2006", 1320, 840, 1095, 255, 5, true, text, defaultColour,
+                yellow},
+    ControlSpec{"Label4", K::Label, "", "For comments and questions e-mail to", 120, 1080, 3375, 255, 2, true,
+                text, defaultColour, yellow},
+    ControlSpec{"Label5", K::Label, "", "velmora@example.org", 840, 1320, 1935, 255, 3, true, text,
                 aboutAddress, yellow},
 };
 

@@ -13,12 +13,20 @@
 
 namespace velmora {
 
-enum class ControlKind { CommandButton, Frame, TextBox, Label, OptionButton, PictureBox };
+// What a row builds: a control of a kind, or one that a member of MainWindowControls
+// keeps (control<&MainWindowControls::X>), whose class gives the kind, so that a row
+// cannot disagree with its member. Converts implicitly so that a row reads as a list.
+struct BuiltControl {
+    constexpr BuiltControl(ControlKind kind) : kind(kind) {}                                   // NOLINT
+    constexpr BuiltControl(const ControlMember& member) : kind(member.kind), member(member) {} // NOLINT
+
+    ControlKind kind;
+    std::optional<ControlMember> member; // none: the code never touches the control
+};
 
 struct ControlSpec {
     std::string_view name; // the widget's objectName
-    ControlBinding bind;   // the MainWindowControls member it goes into; nullptr: none
-    ControlKind kind;
+    BuiltControl builds;
     std::string_view container;   // empty for the window's client area
     std::string_view text;        // caption or initial text, UTF-8, blanks as they stand
     int left, top, width, height; // twips from the container's top-left corner
