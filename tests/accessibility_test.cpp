@@ -1,13 +1,12 @@
 // What a screen reader learns from the main window, through Qt's accessibility layer.
 
+#include "tests/support/messageboxwindow.h"
 #include "tests/support/windowdriver.h"
 #include "ui/formabout.h"
-#include "ui/messageboxmessenger.h"
 
 #include <QAccessible>
-#include <QMessageBox>
-#include <QTimer>
 
+using velmora::testing::MessageBoxWindow;
 using velmora::testing::WindowDriver;
 
 namespace {
@@ -145,21 +144,14 @@ void AccessibilityTest::hiddenBoxesAreReportedInvisible()
 // role that the bridge announces the box with; scripts/check-accessibility.sh sees it live.
 void AccessibilityTest::messageBoxIsAnnouncedAsAlert()
 {
-    velmora::MessageBoxMessenger messenger; // real message boxes
-    velmora::AboutWindowReference about;
-    velmora::Form_Velmora window(messenger, about);
-    messenger.setOwner(window);
-    window.show();
+    MessageBoxWindow w;
     int role = -1;
     QString text;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        role = int(accessible(box)->role());
-        text = box->text();
-        box->accept();
+    MessageBoxWindow::clickAndAnswer(w.c.Command1, [&](QMessageBox& box) {
+        role = int(accessible(&box)->role());
+        text = box.text();
+        box.accept();
     });
-    QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
     QCOMPARE(role, int(QAccessible::AlertMessage));
     QCOMPARE(text, QStringLiteral("choose an input parameter"));
 }

@@ -14,7 +14,11 @@ inline constexpr const char* chooseInputParameter = "choose an input parameter";
 inline constexpr const char* inputValueThenClick = "Input value then CLICK";
 inline constexpr const char* noSupersonicSolutionMessage = "bu 4L*f/D için süpersonik çözüm yok";
 inline constexpr const char* gammaMustExceedOne = "γ must be greater than 1";
+inline constexpr const char* machMustBePositive = "M must be greater than 0";
 inline constexpr const char* noFiniteResult = "No finite result for these inputs";
+
+// The γ box's text as the window opens; the load step stores the γ it reads as.
+inline constexpr const char* initialGamaText = "1.4";
 
 // Shown in a Mach box when its search ended without a solution.
 inline constexpr const char* noSolutionText = "****";

@@ -7,10 +7,10 @@
 #include "ui/qttext.h"
 
 #include <QLineEdit>
-#include <QRadioButton>
 
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 
 namespace velmora {
 
@@ -19,7 +19,7 @@ namespace {
 using C = MainWindowControls;
 
 // Shown again by every calculation, in this order.
-constexpr ControlOf resultFields[] = {
+constexpr ControlMember resultFields[] = {
     control<&C::Label_M>,      control<&C::Label_FLD4>,     control<&C::Label_PPstar>,
     control<&C::Label_TTstar>, control<&C::Label_RoRoStar>, control<&C::Label_PoPoStar>,
     control<&C::Text_Msub>,    control<&C::Text_FLD4>,      control<&C::Text_PPstar>,
@@ -43,6 +43,11 @@ void calculateForMach(FlowState& flow, const MainWindowControls& c, ChartView& c
     const double M = read(c.Text_Msub);
     if (M == 0.0) {
         messenger.showMessage(inputValueThenClick);
+        return;
+    }
+    // The ratios have no value below 0 and would keep another Mach number's.
+    if (M < 0.0) {
+        messenger.showMessage(machMustBePositive);
         return;
     }
     c.Text_Msup->setVisible(false);
@@ -73,7 +78,7 @@ void writeMach(QLineEdit* box, double mach, const SearchResult& result)
     if (result.foundSolution())
         write(box, mach);
     else
-        box->setText(QString::fromLatin1(noSolutionText));
+        box->setText(fromUtf8(noSolutionText));
 }
 
 // Each search starts afresh, whatever the other left in the step and direction.
@@ -138,17 +143,16 @@ void runCalculateCommand(FlowState& flow, const MainWindowControls& c, ChartView
     }
     flow.set_gama(gama);
 
-    const bool machMode = c.Option_M->isChecked();
-    const bool frictionMode = c.Option_FLD4->isChecked();
-    if (!machMode && !frictionMode) {
+    const std::optional<InputMode> mode = selectedInputMode(c);
+    if (!mode) {
         messenger.showMessage(chooseInputParameter);
         return;
     }
 
-    for (const ControlOf field : resultFields)
+    for (const ControlMember& field : resultFields)
         field(c)->setVisible(true);
 
-    if (machMode)
+    if (*mode == InputMode::Mach)
         calculateForMach(flow, c, chart, messenger);
     else
         calculateForFriction(flow, c, chart, messenger);

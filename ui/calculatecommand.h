@@ -12,9 +12,9 @@ namespace velmora {
 // mode), writes the results as result text, and redraws and marks the chart.
 //
 // It ends with a message, keeping what it did before it, when γ is not a finite number
-// above 1 (FlowState keeps its γ), when no mode is selected, when an M reads as 0, and
-// when an input or a result is not finite (then before any box is written or the chart
-// drawn). A search without a solution shows "****" in its box and marks nothing.
+// above 1 (FlowState keeps its γ), when no mode is selected, when an M reads as 0 or is
+// negative, and when an input or a result is not finite (then before any box is written
+// or the chart drawn). A search without a solution shows "****" in its box and marks nothing.
 void runCalculateCommand(FlowState& flow, const MainWindowControls& controls, ChartView& chart,
                          Messenger& messenger);
 

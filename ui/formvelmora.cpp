@@ -8,13 +8,13 @@
 #include "ui/formabout.h"
 #include "ui/inputmodes.h"
 #include "ui/picturebox.h"
+#include "ui/qttext.h"
 #include "ui/windowlook.h"
 
 #include <QIcon>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace velmora {
 
@@ -22,11 +22,11 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
     : QMainWindow(parent), messenger_(messenger), about_(about)
 {
     setObjectName(QStringLiteral("Form_Velmora"));
-    setWindowTitle(QString::fromUtf8(applicationTitle));
+    setWindowTitle(fromUtf8(applicationTitle));
     setWindowIcon(applicationIcon());
     setFont(fontFor(ControlFont::Interface));
 
-    auto* aboutEntry = menuBar()->addAction(QString::fromUtf8(aboutCaption));
+    auto* aboutEntry = menuBar()->addAction(fromUtf8(aboutCaption));
     aboutEntry->setObjectName(QStringLiteral("Mn_About"));
     connect(aboutEntry, &QAction::triggered, this, [this] { about_.show(); });
 
@@ -42,18 +42,14 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
     nameForAssistiveTechnology(controls_);
 
     // A mode's handler runs whenever its option becomes selected, by mouse or keyboard.
-    connect(controls_.Option_M, &QRadioButton::toggled, this, [this](bool selected) {
+    groupInputModes(controls_);
+    connect(controls_.inputModes, &QButtonGroup::idToggled, this, [this](int mode, bool selected) {
         if (selected)
-            applyInputMode(controls_, InputMode::Mach);
-    });
-    connect(controls_.Option_FLD4, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected)
-            applyInputMode(controls_, InputMode::Friction);
+            applyInputMode(controls_, static_cast<InputMode>(mode));
     });
     connect(controls_.Command1, &QPushButton::clicked, this, &Form_Velmora::onCalculateClicked);
     connect(controls_.Picture1, &PictureBox::clicked, this, &Form_Velmora::onPictureClicked);
 
-    controls_.Text_TTstar->setFocus();
     load();
 }
 

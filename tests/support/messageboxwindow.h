@@ -1,0 +1,47 @@
+#pragma once
+
+// The main window as the program builds it, with real modal message boxes, and a way to
+// answer the box that a click opens.
+
+#include "ui/formabout.h"
+#include "ui/formvelmora.h"
+#include "ui/messageboxmessenger.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace velmora::testing {
+
+struct MessageBoxWindow {
+    MessageBoxWindow()
+    {
+        messenger.setOwner(window);
+        window.show();
+    }
+
+    // Clicks the widget; the box it opens is handed to answer, which must close it. The
+    // click returns once the box is gone.
+    static void clickAndAnswer(QWidget* widget, const std::function<void(QMessageBox&)>& answer)
+    {
+        bool answered = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            answered = true;
+            answer(*box);
+        });
+        QTest::mouseClick(widget, Qt::LeftButton);
+        QVERIFY2(answered, "the click opened no message box");
+    }
+
+    MessageBoxMessenger messenger;
+    AboutWindowReference about;
+    Form_Velmora window{messenger, about};
+    const MainWindowControls& c = window.controls();
+};
+
+} // namespace velmora::testing
