@@ -1,14 +1,17 @@
+#include "text/systemtexts.h"
 #include "ui/formabout.h"
 #include "ui/formvelmora.h"
 #include "ui/messageboxmessenger.h"
+#include "ui/qttext.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
+    QApplication::setApplicationName(velmora::fromUtf8(velmora::applicationTitle));
+    // The desktop entry's name, which Wayland compositors match the window to.
+    QApplication::setDesktopFileName(QStringLiteral(VELMORA_DESKTOP_ID));
 
     // Outlives the main window: closing it leaves an open About window, and the program
     // ends when the last window is closed.

@@ -17,6 +17,15 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// The system's colours, shared by the chart and the windows.
+inline constexpr Rgb lightYellow{255, 255, 192}; // the chart and the About window
+inline constexpr Rgb lightGrey{200, 200, 200};   // grid lines and inactive boxes
+inline constexpr Rgb white{255, 255, 255};
+inline constexpr Rgb black{0, 0, 0};
+inline constexpr Rgb red{255, 0, 0};
+inline constexpr Rgb green{0, 128, 0};
+inline constexpr Rgb blue{0, 0, 255};
+
 // A picture box with user coordinates. Shapes may lie partly or wholly outside the
 // drawing area; the surface clips them without error.
 class DrawingSurface {

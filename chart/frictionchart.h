@@ -5,13 +5,13 @@
 
 namespace velmora {
 
-inline constexpr Rgb chartBackground{255, 255, 192};
+inline constexpr Rgb chartBackground = lightYellow;
 // The surface's foreground, for the axes and the caption: dark on the light surface,
 // whatever colour scheme the desktop has.
-inline constexpr Rgb chartForeground{0, 0, 0};
-inline constexpr Rgb gridColour{200, 200, 200};
-inline constexpr Rgb curveColour{255, 0, 0};
-inline constexpr Rgb markerColour{0, 0, 255};
+inline constexpr Rgb chartForeground = black;
+inline constexpr Rgb gridColour = lightGrey;
+inline constexpr Rgb curveColour = red;
+inline constexpr Rgb markerColour = blue;
 inline constexpr float markerRadius = 0.05f;
 
 // Draws the whole chart of 4fL*/D against M for the γ in state, over 0.25 ≤ M ≤ 5, at

@@ -1,5 +1,8 @@
 #include "flow/fanno.h"
 
+#include "text/numbertext.h"
+#include "text/systemtexts.h"
+
 #include <cmath>
 
 namespace velmora {
@@ -40,7 +43,7 @@ double FlowState::FLD4_for_M(const double& M) const
 FlowState loadedFlowState()
 {
     FlowState state;
-    state.set_gama(1.4);
+    state.set_gama(leadingNumber(initialGamaText));
     return state;
 }
 

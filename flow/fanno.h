@@ -41,7 +41,8 @@ struct FlowState {
     [[nodiscard]] double FLD4_for_M(const double& M) const;
 };
 
-// FlowState as the main window's load step leaves it: γ = 1.4, no ratio computed.
+// FlowState as the main window's load step leaves it: the γ its box opens with (1.4),
+// no ratio computed.
 [[nodiscard]] FlowState loadedFlowState();
 
 } // namespace velmora

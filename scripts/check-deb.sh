@@ -4,19 +4,25 @@
 # on the Qt libraries and the fonts the windows are laid out for, and recommends Qt's
 # Wayland plugin.
 set -euo pipefail
-build=${1:-$(cd "$(dirname "$0")/.." && pwd)/build}
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
 cd "$build"
 cpack -G DEB >/dev/null
 deb=$(ls -t velmora_*.deb | head -n 1)
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+# The desktop entry, the metainfo and every size of the icon, as data/ holds them.
+expected=(./usr/bin/velmora ./usr/share/icons/hicolor/scalable/apps/velmora.svg)
+for file in "$root"/data/*.desktop; do expected+=("./usr/share/applications/${file##*/}"); done
+for file in "$root"/data/*.metainfo.xml; do expected+=("./usr/share/metainfo/${file##*/}"); done
+for png in "$root"/data/icons/velmora-*.png; do
+    size=${png##*/velmora-}
+    size=${size%.png}
+    expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/velmora.png")
+done
+
 status=0
-for path in ./usr/bin/velmora \
-            ./usr/share/applications/org.velmora.Velmora.desktop \
-            ./usr/share/metainfo/org.velmora.Velmora.metainfo.xml \
-            ./usr/share/icons/hicolor/scalable/apps/velmora.svg \
-            ./usr/share/icons/hicolor/16x16/apps/velmora.png \
-            ./usr/share/icons/hicolor/32x32/apps/velmora.png; do
+for path in "${expected[@]}"; do
     if ! grep -qxF "$path" <<<"$contents"; then
         echo "missing from $deb: $path"
         status=1

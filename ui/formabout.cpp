@@ -4,6 +4,7 @@
 #include "ui/accessiblerole.h"
 #include "ui/controlbuilder.h"
 #include "ui/controltable.h"
+#include "ui/qttext.h"
 #include "ui/windowlook.h"
 
 #include <QIcon>
@@ -15,7 +16,7 @@ Form_About::Form_About()
     // A window to screen readers, announced by its title when it opens.
     presentWithRole<Form_About, QAccessible::Window>();
     setObjectName(QStringLiteral("Form_About"));
-    setWindowTitle(QString::fromUtf8(aboutCaption));
+    setWindowTitle(fromUtf8(aboutCaption));
     setWindowIcon(applicationIcon());
     // Opens at the size of its layout and accepts any larger size the window system gives
     // it (see Form_Velmora); the labels stay where the layout puts them.

@@ -1,6 +1,7 @@
 #include "ui/messageboxmessenger.h"
 
 #include "text/systemtexts.h"
+#include "ui/qttext.h"
 
 #include <QMessageBox>
 
@@ -8,8 +9,7 @@ namespace velmora {
 
 void MessageBoxMessenger::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(applicationTitle), QString::fromStdString(text),
-                    QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::NoIcon, fromUtf8(applicationTitle), fromUtf8(text), QMessageBox::Ok, owner_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/windowlook.h"
 
 #include <QColor>
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QPalette>
@@ -38,10 +39,11 @@ QFont fontFor(ControlFont font)
 
 QIcon applicationIcon()
 {
+    // Every size the resources carry; each file knows its own.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/velmora-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/velmora-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/velmora-64.png"), QSize(64, 64));
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& file : icons.entryList({QStringLiteral("velmora-*.png")}))
+        icon.addFile(icons.filePath(file));
     return icon;
 }
 

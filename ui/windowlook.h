@@ -15,15 +15,15 @@ class QWidget;
 
 namespace velmora {
 
-inline constexpr Rgb aboutBackground{255, 255, 192}; // light yellow, as the chart
-inline constexpr Rgb aboutDescription{0, 128, 0};    // green
-inline constexpr Rgb aboutAddress{0, 0, 255};        // blue
-inline constexpr Rgb inactiveBox{200, 200, 200};     // light grey
-inline constexpr Rgb activeBox{255, 255, 255};       // white
+inline constexpr Rgb aboutBackground = lightYellow;
+inline constexpr Rgb aboutDescription = green;
+inline constexpr Rgb aboutAddress = blue;
+inline constexpr Rgb inactiveBox = lightGrey;
+inline constexpr Rgb activeBox = white;
 
 // Text on a surface whose light background the window fixes. The desktop's text colour
 // cannot be used there: a dark colour scheme makes it light, and it would vanish.
-inline constexpr Rgb textOnFixedBackground{0, 0, 0};
+inline constexpr Rgb textOnFixedBackground = black;
 
 enum class ControlFont {
     Interface,    // the window's interface font
