@@ -14,11 +14,8 @@ configure -DVELMORA_BUILD_BENCHMARKS=ON >/dev/null
 build >/dev/null
 
 bench=$velmora_build/benchmarks
-Xvfb :73 -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=:73
-sleep 1
+start_xvfb 1024x768x24
+trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
 
 # One run: "milliseconds KiB".
 measure() {

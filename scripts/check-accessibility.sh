@@ -8,19 +8,24 @@ ensure_packages "${build_packages[@]}" xvfb xauth dbus at-spi2-core python3-pyat
 configure
 build velmora
 
+start_xvfb 800x600x24
+trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+
+# The check waits for Velmora to appear on the bus; the bus itself is awaited here.
 export VELMORA_BINARY=${VELMORA_BINARY:-$velmora_build/app/velmora}
 dbus-run-session -- bash -c '
     set -euo pipefail
-    Xvfb :87 -screen 0 800x600x24 >/dev/null 2>&1 &
-    xvfb=$!
-    export DISPLAY=:87
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     launcher=$!
-    sleep 1
+    for _ in $(seq 200); do
+        dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress \
+            >/dev/null 2>&1 && break
+        sleep 0.05
+    done
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$VELMORA_BINARY" >/dev/null 2>&1 &
     velmora=$!
     status=0
     /usr/bin/python3 "'"$velmora_root"'/scripts/atspi-check.py" || status=$?
-    kill $velmora $launcher $xvfb 2>/dev/null || true
+    kill $velmora $launcher 2>/dev/null || true
     exit $status
 '

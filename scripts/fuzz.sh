@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
 # Fuzzes the leading-number rule and the result text with libFuzzer for a fixed time
 # (seconds, default 30) from a fixed seed, starting from the examples in tests/fuzz/seeds.
+# Installs what is missing (clang among it) and builds in build-fuzz/.
 set -euo pipefail
 seconds=${1:-30}
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=$root/build-fuzz
+export VELMORA_BUILD_DIR=$(cd "$(dirname "$0")/.." && pwd)/build-fuzz
+source "$(dirname "$0")/setup.sh"
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-        -DVELMORA_FUZZ=ON -DVELMORA_BUILD_TESTS=OFF \
-        "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" >/dev/null
+ensure_packages "${build_packages[@]}" "${fuzz_packages[@]}"
+# A folder configured for another compiler cannot be switched to clang: start it afresh.
+if [ -f "$velmora_build/CMakeCache.txt" ] &&
+    ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*clang++' "$velmora_build/CMakeCache.txt"; then
+    rm -rf "$velmora_build"
 fi
-cmake --build "$build" --target numbertext_fuzz
+configure -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DVELMORA_FUZZ=ON \
+    -DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCHMARKS=OFF \
+    "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" >/dev/null
+build numbertext_fuzz
 
 # The corpus grows in a scratch folder; the committed seeds stay as they are.
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-cp "$root"/tests/fuzz/seeds/* "$corpus"/
-"$build/tests/fuzz/numbertext_fuzz" -seed=1 -max_total_time="$seconds" -print_final_stats=1 \
+cp "$velmora_root"/tests/fuzz/seeds/* "$corpus"/
+"$velmora_build/tests/fuzz/numbertext_fuzz" -seed=1 -max_total_time="$seconds" -print_final_stats=1 \
     "$corpus" 2>&1 | tail -n 12

@@ -25,8 +25,9 @@ ensure_packages() {
         fi
     fi
     echo "Installing ${missing[*]}"
-    "${as_root[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # Through env, which sudo keeps: a debconf question must not block an unattended install.
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # The windows are laid out for URW's Nimbus Sans and DejaVu Sans Condensed.
@@ -36,6 +37,27 @@ build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-urw-base35
 test_packages=(desktop-file-utils appstream dpkg-dev file weston qt6-wayland)
 # The fuzzing run of the text conversions: clang with libFuzzer and the sanitizer runtimes.
 fuzz_packages=(clang libclang-rt-dev)
+
+# Starts Xvfb (package xvfb) on a display no one uses and exports DISPLAY once it accepts
+# clients; its process id is in xvfb_pid. SIZE as WIDTHxHEIGHTxDEPTH.
+start_xvfb() {
+    local size=${1:-1024x768x24} number_file waited=0
+    number_file=$(mktemp)
+    # Xvfb picks a free display and writes its number when it is ready for clients.
+    Xvfb -displayfd 3 -screen 0 "$size" 3>"$number_file" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    until [ -s "$number_file" ]; do
+        if ! kill -0 "$xvfb_pid" 2>/dev/null || [ $waited -ge 200 ]; then
+            echo "Xvfb did not start" >&2
+            rm -f "$number_file"
+            return 1
+        fi
+        sleep 0.05
+        waited=$((waited + 1))
+    done
+    export DISPLAY=":$(head -n 1 "$number_file")"
+    rm -f "$number_file"
+}
 
 # Configures once; extra arguments go to CMake (e.g. -DCMAKE_BUILD_TYPE=Debug) and make it
 # configure again.
