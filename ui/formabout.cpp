@@ -5,6 +5,7 @@
 #include "ui/controlbuilder.h"
 #include "ui/controltable.h"
 #include "ui/qttext.h"
+#include "ui/restoredsize.h"
 #include "ui/windowlook.h"
 
 #include <QIcon>
@@ -23,6 +24,7 @@ Form_About::Form_About()
     const QSize layoutSize(pixelsFromTwips(aboutWindowWidth), pixelsFromTwips(aboutWindowHeight));
     setMinimumSize(layoutSize);
     resize(layoutSize);
+    keepWholeWhenRestored(*this);
     setFixedColours(*this, Surface::Window, aboutBackground);
     buildControls(this, aboutWindowControls());
 }

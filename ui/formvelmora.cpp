@@ -9,6 +9,7 @@
 #include "ui/inputmodes.h"
 #include "ui/picturebox.h"
 #include "ui/qttext.h"
+#include "ui/restoredsize.h"
 #include "ui/windowlook.h"
 
 #include <QIcon>
@@ -36,6 +37,7 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
     auto* client = new QWidget(this);
     client->setFixedSize(pixelsFromTwips(mainWindowWidth), pixelsFromTwips(mainWindowHeight));
     setCentralWidget(client);
+    keepWholeWhenRestored(*this);
     controls_ = buildControls(client, mainWindowControls());
 
     chart_ = std::make_unique<ChartView>(*controls_.Picture1);
