@@ -33,8 +33,9 @@ ensure_packages() {
 # The windows are laid out for URW's Nimbus Sans and DejaVu Sans Condensed.
 build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-urw-base35 fonts-dejavu-extra)
 # The tests also validate the desktop files, build the Debian package (dpkg-shlibdeps and
-# file, which CPack runs) and run the windows as a native client of a headless weston.
-test_packages=(desktop-file-utils appstream dpkg-dev file weston qt6-wayland)
+# file, which CPack runs) and check it with lintian and hardening-check (devscripts), and
+# run the windows as a native client of a headless weston.
+test_packages=(desktop-file-utils appstream dpkg-dev file lintian devscripts weston qt6-wayland)
 # The fuzzing run of the text conversions: clang with libFuzzer and the sanitizer runtimes.
 fuzz_packages=(clang libclang-rt-dev)
 
