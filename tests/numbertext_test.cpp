@@ -54,6 +54,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"gamma", "1.4", 1.4}, ReadCase{"overflow", "1e400", inf},
         ReadCase{"negativeOverflow", "-1e400", -inf}, ReadCase{"underflow", "1e-400", 0.0},
         ReadCase{"subnormal", "1e-320", 1e-320},
+        ReadCase{"overflowBySmallMantissa", "0.00001e314", inf},
+        ReadCase{"fitsByMantissaBelowOne", "0.0001e312", 1e308},
+        ReadCase{"underflowByLargeMantissa", "1000e-330", 0.0},
+        ReadCase{"belowHalfTheSmallestSubnormal", "2e-324", 0.0},
+        ReadCase{"hugeExponent", "1e99999999999999999999999", inf},
+        ReadCase{"hugeNegativeExponent", "-5e-99999999999999999999999", -0.0},
+        ReadCase{"zeroWithHugeExponent", "0e999999", 0.0},
+        ReadCase{"blanksInOverflow", " - 1 e 4 0 0", -inf},
         ReadCase{"largest", "1.7976931348623157e308", std::numeric_limits<double>::max()},
         ReadCase{"hex", "&H1F", 31.0}, ReadCase{"hexLowerCase", "&hff", 255.0},
         ReadCase{"hexStopsAtNonDigit", "&H1G", 1.0}, ReadCase{"hexBlanks", " & H 1 0 ", 16.0},
@@ -66,6 +74,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LeadingNumberSign, MinusZeroReadsAsZero) { EXPECT_EQ(leadingNumber("-0"), 0.0); }
+
+// Beyond the double range by the number of digits alone, with no exponent to tell.
+TEST(LeadingNumberRange, ManyDigitsOverflowOrUnderflow)
+{
+    EXPECT_EQ(leadingNumber("1" + std::string(400, '0')), inf);
+    EXPECT_EQ(leadingNumber("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(leadingNumber("0." + std::string(400, '0') + "1e400"), 1e-1);
+    EXPECT_EQ(leadingNumber("1" + std::string(400, '0') + "e-400"), 1.0);
+}
 
 struct WriteCase {
     const char* name;

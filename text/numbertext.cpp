@@ -1,10 +1,11 @@
 #include "text/numbertext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <locale.h>
+#include <limits>
+#include <system_error>
 
 namespace velmora {
 
@@ -58,12 +59,56 @@ double wholeNumber(Reader& in, int base, int maxDigits)
     return double(value);
 }
 
-// strtod in the "C" locale: the process locale follows the user's (Qt sets it), and
-// strtod would otherwise expect that locale's decimal separator.
-double decimalValue(const std::string& number)
+// Whether a number that from_chars found out of range lies beyond the largest double
+// rather than below the smallest: the decimal exponent of its first significant digit
+// tells, however many digits it has.
+bool beyondLargestDouble(std::string_view number)
 {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return strtod_l(number.c_str(), nullptr, cLocale);
+    constexpr long long limit = 1'000'000'000'000LL; // far beyond any double's exponent
+    long long integerDigits = 0;
+    long long leadingFractionZeros = 0;
+    bool afterPoint = false;
+    bool significant = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != 'e'; ++i) {
+        if (number[i] == '.') {
+            afterPoint = true;
+        } else if (significant || number[i] != '0') {
+            significant = true;
+            if (!afterPoint)
+                integerDigits = std::min(integerDigits + 1, limit);
+        } else if (afterPoint) {
+            leadingFractionZeros = std::min(leadingFractionZeros + 1, limit);
+        }
+    }
+    long long exponent = 0;
+    if (i < number.size()) {
+        const bool negative = i + 1 < number.size() && number[i + 1] == '-';
+        for (++i; i < number.size(); ++i)
+            if (isDigit(number[i]))
+                exponent = std::min(exponent * 10 + (number[i] - '0'), limit);
+        if (negative)
+            exponent = -exponent;
+    }
+    const long long firstDigit = integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1);
+    return firstDigit + exponent > 0;
+}
+
+// The value of what the rule read: a sign, digits with at most one point, and perhaps
+// "e", a sign and digits. from_chars is correctly rounded and, unlike strtod, knows no
+// locale, so the point is a point whatever the user's settings; beyond the double range
+// the value is an infinity or zero, as strtod gives it.
+double decimalValue(std::string_view number)
+{
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || number.front() == '-')
+        number.remove_prefix(1);
+    double value = 0.0;
+    const auto [end, error] =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range)
+        value = beyondLargestDouble(number) ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
 }
 
 } // namespace
@@ -103,7 +148,7 @@ double leadingNumber(std::string_view text)
         return 0.0;
 
     if (in.peek() == 'E' || in.peek() == 'e') {
-        std::string exponent = "e";
+        std::string exponent = "e"; // lower case, as decimalValue expects
         in.advance();
         if (in.peek() == '+' || in.peek() == '-') {
             exponent += in.peek();
