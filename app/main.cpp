@@ -3,6 +3,7 @@
 #include "ui/formvelmora.h"
 #include "ui/messageboxmessenger.h"
 #include "ui/qttext.h"
+#include "ui/windowlook.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(velmora::fromUtf8(velmora::applicationTitle));
     // The desktop entry's name, which Wayland compositors match the window to.
     QApplication::setDesktopFileName(QStringLiteral(VELMORA_DESKTOP_ID));
+    velmora::addBundledFonts();
 
     // Outlives the main window: closing it leaves an open About window, and the program
     // ends when the last window is closed.

@@ -1,8 +1,10 @@
 #include "ui/windowlook.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QPalette>
 #include <QWidget>
@@ -20,8 +22,14 @@ QFont fontFor(ControlFont font)
     switch (font) {
     case ControlFont::Interface:
         return sans("Nimbus Sans", 8.25);
-    case ControlFont::Greek:
-        return sans("Nimbus Sans Narrow", 8.25);
+    case ControlFont::Greek: {
+        // "ρ/ρ*    =" fills its box to the pixel with the unrounded glyph advances of
+        // Linux's slight hinting; Windows' full hinting rounds each advance to a whole
+        // pixel and makes it one pixel too wide, so this label asks for slight hinting.
+        QFont narrow = sans("Nimbus Sans Narrow", 8.25);
+        narrow.setHintingPreference(QFont::PreferVerticalHinting);
+        return narrow;
+    }
     case ControlFont::ChartCaption: {
         QFont caption = sans("Nimbus Sans", 8.25);
         caption.setItalic(true);
@@ -35,6 +43,13 @@ QFont fontFor(ControlFont font)
         return sans("DejaVu Sans Condensed", 8.25);
     }
     return sans("Nimbus Sans", 8.25);
+}
+
+void addBundledFonts()
+{
+    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& file : fonts.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(file));
 }
 
 QIcon applicationIcon()

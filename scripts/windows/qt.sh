@@ -1,0 +1,140 @@
+# Qt for Windows, cross-built with MinGW-w64 from the source of Debian's own qt6-base,
+# the same version as Debian's host tools (moc, rcc, uic), which the cross build uses.
+# Sourced by build-windows.sh, after setup.sh. Nothing here touches the machine outside
+# the cache folder.
+#
+# The cache, ${XDG_CACHE_HOME:-$HOME/.cache}/velmora/, is shared by every clone:
+#   qt-VERSION-mingw64/  Qt, installed; holds .complete once whole, and is used only then
+#   toolchain/           the compiler settings that Qt's own toolchain file refers to
+#   work/                source and objects while a build runs; removed afterwards
+#   logs/                one log per step
+
+velmora_cache=${XDG_CACHE_HOME:-$HOME/.cache}/velmora
+
+# Debian's version of the source package, e.g. 6.4.2+dfsg-10: that of the host tools.
+qt_debian_version() { dpkg-query -W -f='${source:Version}' qt6-base-dev; }
+
+# Stops with a message that names what failed and the log to read.
+die_with_log() {
+    echo "build-windows: $1 failed; see $2" >&2
+    tail -n 15 "$2" >&2 || true
+    exit 1
+}
+
+# The deb-src twins of the Debian archives apt already uses, in a private apt folder: the
+# machine's own apt sources stay as they are.
+fetch_qt_source() {
+    local version=$1 work=$2 log=$3 apt=$2/apt
+    mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/sources.list.d" "$apt/state"
+    apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' "Identifier: Packages" |
+        awk '$1 ~ /\/debian(-security)?\/$/ {print "deb-src " $0}' | sort -u >"$apt/sources.list.d/debian-src.list"
+    [ -s "$apt/sources.list.d/debian-src.list" ] || {
+        echo "no Debian archive among apt's sources" >"$log"
+        die_with_log "finding Debian's archive for the Qt source" "$log"
+    }
+    local options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt/sources.list.d"
+                   -o "Dir::State=$apt/state" -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
+                   -o APT::Sandbox::User=root)
+    (
+        cd "$work"
+        apt-get "${options[@]}" update &&
+            apt-get "${options[@]}" source --download-only "qt6-base=$version" &&
+            dpkg-source -x ./*.dsc qtbase
+    ) >"$log" 2>&1 || die_with_log "fetching and unpacking Debian's qt6-base $version source" "$log"
+}
+
+# Whether a whole Qt for Windows of the version of Debian's Qt here is in the cache. Before
+# any package is installed, any whole one counts.
+qt_for_windows_cached() {
+    local version
+    version=$(qt_debian_version 2>/dev/null || true)
+    if [ -n "$version" ]; then
+        [ -f "$velmora_cache/qt-$version-mingw64/.complete" ]
+    else
+        compgen -G "$velmora_cache/qt-*-mingw64/.complete" >/dev/null
+    fi
+}
+
+# Builds Qt into the cache unless a whole build of this version is there already; sets
+# qt_prefix. An interrupted build never counts: it lacks .complete and is built again.
+ensure_qt_for_windows() {
+    local version
+    version=$(qt_debian_version)
+    qt_prefix=$velmora_cache/qt-$version-mingw64
+    if [ -f "$qt_prefix/.complete" ]; then
+        echo "Qt $version for Windows: cached in $qt_prefix"
+        return 0
+    fi
+    rm -rf "$qt_prefix" "$velmora_cache/work"
+    local work=$velmora_cache/work logs=$velmora_cache/logs toolchain=$velmora_cache/toolchain
+    mkdir -p "$work" "$logs" "$toolchain"
+    # Qt's toolchain file loads this one; it lives as long as the cache does.
+    cp "$velmora_root/cmake/mingw-w64-x86_64.cmake" "$toolchain/"
+
+    echo "Qt $version for Windows: not cached; building it (about 40 minutes on 2 cores)"
+    fetch_qt_source "$version" "$work" "$logs/qt-source.log"
+
+    # A shared Qt with what Velmora uses: Core, Gui, Widgets and Test, the windows,
+    # offscreen and minimal platform plugins and the Windows style, with its own copies
+    # of zlib, pcre2, harfbuzz, libpng and freetype.
+    # - INPUT_opengl=no as configure -no-opengl: FEATURE_opengl=OFF leaves dynamic GL on,
+    #   which the windows plugin cannot build without.
+    # - direct2d stays (qwindows links against it); direct2d1_1 and the tablet support
+    #   need sources that Debian's tarball leaves out.
+    # - androiddeployqt is off: Debian's patches turn it on when cross compiling.
+    local off=(network sql dbus printsupport concurrent xml vulkan zstd icu jpeg gif ico qmake windeployqt
+               androiddeployqt pkg_config direct2d1_1 tabletevent system_zlib system_pcre2 system_harfbuzz
+               system_png system_freetype system_jpeg system_doubleconversion)
+    local args=()
+    for feature in "${off[@]}"; do args+=("-DFEATURE_$feature=OFF"); done
+    cmake -S "$work/qtbase" -B "$work/build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+        -DINPUT_opengl=no "${args[@]}" >"$logs/qt-configure.log" 2>&1 ||
+        die_with_log "configuring Qt for Windows" "$logs/qt-configure.log"
+    cmake --build "$work/build" >"$logs/qt-build.log" 2>&1 ||
+        die_with_log "building Qt for Windows" "$logs/qt-build.log"
+
+    # Installed beside its place and moved there whole, so that the cache never holds a
+    # Qt that looks complete and is not.
+    DESTDIR=$work/stage cmake --install "$work/build" >"$logs/qt-install.log" 2>&1 ||
+        die_with_log "installing Qt for Windows" "$logs/qt-install.log"
+    local staged=$work/stage$qt_prefix
+    # Qt's licence texts and the notices of the third-party code built into it, for the
+    # program folder's licenses/.
+    # Debian's copyright file lists every part of this source with its licence.
+    mkdir -p "$staged/licenses/3rdparty"
+    cp "$work"/qtbase/LICENSES/* "$staged/licenses/"
+    cp "$work/qtbase/debian/copyright" "$staged/licenses/debian-copyright.txt"
+    (cd "$work/qtbase/src/3rdparty" &&
+        find . \( -iname 'licen[cs]e*' -o -iname 'copying*' -o -name qt_attribution.json \) -type f \
+            -exec cp --parents {} "$staged/licenses/3rdparty/" \;)
+    echo "qt6-base $version (Debian source package), cross-built with MinGW-w64" >"$staged/SOURCE"
+    mkdir -p "$(dirname "$qt_prefix")"
+    mv "$work/stage$qt_prefix" "$qt_prefix"
+    touch "$qt_prefix/.complete"
+    rm -rf "$work"
+}
+
+# GoogleTest for the core suites, from Debian's googletest source, cached beside Qt; sets
+# gtest_prefix.
+ensure_googletest_for_windows() {
+    local version
+    version=$(dpkg-query -W -f='${Version}' googletest)
+    gtest_prefix=$velmora_cache/googletest-$version-mingw64
+    [ -f "$gtest_prefix/.complete" ] && return 0
+    rm -rf "$gtest_prefix" "$velmora_cache/gtest-work"
+    mkdir -p "$velmora_cache/logs"
+    local work=$velmora_cache/gtest-work log=$velmora_cache/logs/googletest.log
+    {
+        cmake -S /usr/src/googletest -B "$work" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$velmora_cache/toolchain/mingw-w64-x86_64.cmake" \
+            -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$gtest_prefix" &&
+            cmake --build "$work" && DESTDIR=$work/stage cmake --install "$work"
+    } >"$log" 2>&1 || die_with_log "building GoogleTest for Windows" "$log"
+    mv "$work/stage$gtest_prefix" "$gtest_prefix"
+    touch "$gtest_prefix/.complete"
+    rm -rf "$work"
+}
