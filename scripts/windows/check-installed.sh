@@ -117,15 +117,17 @@ expect_marker() { # SHOT M F
 }
 # Alt+F4, as a user closes it; Wine's background services end with the server.
 close_program() {
-    local window
-    # The program ends with its last window: the About window first, where it is open.
-    for window in $(xdotool search --onlyvisible --name '^About$' || true) "$main_window"; do
-        xdotool windowfocus "$window" key alt+F4 2>/dev/null || true
-        sleep 0.5
-    done
-    for _ in $(seq 50); do
-        kill -0 "$program_pid" 2>/dev/null || break
-        sleep 0.1
+    local window attempt
+    # The program ends with its last window, the About window included where it is open.
+    for attempt in 1 2 3; do
+        for window in $(xdotool search --onlyvisible --name '^(About|Velmora)$' || true); do
+            xdotool windowfocus "$window" key alt+F4 2>/dev/null || true
+            sleep 0.5
+        done
+        for _ in $(seq 20); do
+            kill -0 "$program_pid" 2>/dev/null || break 2
+            sleep 0.1
+        done
     done
     kill -0 "$program_pid" 2>/dev/null && fail "the program did not end on Alt+F4"
     wineserver -k 2>/dev/null || true
