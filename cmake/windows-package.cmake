@@ -11,15 +11,7 @@ install(FILES ${qt_plugins}/platforms/qwindows.dll DESTINATION platforms)
 # Without it the widgets take Qt's own Windows 95 look.
 install(FILES ${qt_plugins}/styles/qwindowsvistastyle.dll DESTINATION styles)
 
-# The compiler's runtime, where the compiler finds it.
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
-        message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not find ${dll}")
-    endif()
-    install(FILES ${path} DESTINATION .)
-endforeach()
+install(FILES ${VELMORA_MINGW_RUNTIME} DESTINATION .)
 
 # Windows has none of the fonts the layout is measured with; the program adds these.
 install(FILES ${VELMORA_WINDOWS_FONTS} DESTINATION fonts)
