@@ -8,8 +8,13 @@ set(qt_bin ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
 set(qt_plugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
 install(FILES ${qt_bin}/Qt6Core.dll ${qt_bin}/Qt6Gui.dll ${qt_bin}/Qt6Widgets.dll DESTINATION .)
 install(FILES ${qt_plugins}/platforms/qwindows.dll DESTINATION platforms)
-# Without it the widgets take Qt's own Windows 95 look.
-install(FILES ${qt_plugins}/styles/qwindowsvistastyle.dll DESTINATION styles)
+# Without it the widgets take Qt's own Windows 95 look. Qt 6.7 moved the Vista style into
+# a plugin of its own name, beside the Windows 11 style.
+file(GLOB windows_style ${qt_plugins}/styles/qwindowsvistastyle.dll ${qt_plugins}/styles/qmodernwindowsstyle.dll)
+if(NOT windows_style)
+    message(FATAL_ERROR "Qt for Windows in ${QT6_INSTALL_PREFIX} has no Windows style plugin")
+endif()
+install(FILES ${windows_style} DESTINATION styles)
 
 install(FILES ${VELMORA_MINGW_RUNTIME} DESTINATION .)
 
