@@ -136,7 +136,7 @@ close_program() {
 
 echo "the installed program:"
 start_program "C:\\Program Files\\Velmora\\velmora.exe"
-# The layout: the chart where Part of the table puts it, the γ box white with 1.4.
+# The layout: the chart where the layout table puts it, the γ box white with 1.4.
 [ "$chart_w" -ge 240 ] && [ "$chart_h" -ge 168 ] || fail "the chart's area is ${chart_w}x${chart_h}"
 expect_box Text_gama 1.4 "at start"
 
