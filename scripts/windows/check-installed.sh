@@ -67,8 +67,9 @@ start_program() { # EXE [environment...]
     shift
     env "$@" wine "$exe" >/dev/null 2>&1 &
     program_pid=$!
+    # Left where Wine puts it: with no window manager, Wine 10 does not follow a window
+    # moved from outside and takes clicks as meant for its old place.
     main_window=$(xdotool search --sync --onlyvisible --name '^Velmora$' | head -n 1)
-    xdotool windowmove "$main_window" 40 40
     sleep 1
     # The chart's drawing area, blank light yellow at start, anchors every other place.
     shot start
