@@ -4,6 +4,7 @@
 #include "ui/messageboxmessenger.h"
 #include "ui/qttext.h"
 #include "ui/windowlook.h"
+#include "ui/windowplacement.h"
 
 #include <QApplication>
 
@@ -21,6 +22,6 @@ int main(int argc, char* argv[])
     velmora::MessageBoxMessenger messenger;
     velmora::Form_Velmora window(messenger, about);
     messenger.setOwner(window);
-    window.show();
+    velmora::showAtOwnSize(window);
     return QApplication::exec();
 }

@@ -9,7 +9,8 @@ namespace velmora {
 class Messenger {
 public:
     virtual ~Messenger() = default;
-    // Shows the text (UTF-8) and returns when the user has acknowledged it.
+    // Shows the text (UTF-8) and returns when the user has acknowledged it, or, where the
+    // platform cannot wait (the browser), with the acknowledgement still to come.
     virtual void showMessage(const std::string& text) = 0;
 };
 

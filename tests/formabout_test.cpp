@@ -2,6 +2,7 @@
 // main window.
 
 #include "ui/formabout.h"
+#include "ui/windowplacement.h"
 
 #include "tests/support/windowdriver.h"
 
@@ -91,6 +92,9 @@ private slots:
     void mainWindowStaysUsableWhileItIsOpen();
     void bothWindowsCarryTheIcon();
     void programEndsOnlyWhenBothWindowsAreClosed();
+    void besideTheMainWindowWhereThereIsRoom_data();
+    void besideTheMainWindowWhereThereIsRoom();
+    void opensBesideTheMainWindowInThePage();
 };
 
 void FormAboutTest::layoutMatchesTheDesign()
@@ -184,6 +188,50 @@ void FormAboutTest::bothWindowsCarryTheIcon()
         QCOMPARE(icon.pixmap(16, 16).size(), QSize(16, 16));
         QCOMPARE(icon.pixmap(32, 32).size(), QSize(32, 32));
     }
+}
+
+// Where the page places the About window: never over the main window where the page has
+// room for both, and always inside the page.
+void FormAboutTest::besideTheMainWindowWhereThereIsRoom_data()
+{
+    QTest::addColumn<QRect>("page");
+    QTest::addColumn<bool>("apart");
+    const QRect wide(0, 0, 1280, 800);
+    QTest::newRow("a wide page: to the right") << wide << true;
+    QTest::newRow("a tall narrow page: below") << QRect(0, 0, 420, 900) << true;
+    QTest::newRow("a phone's page: over it, inside the page") << QRect(0, 0, 360, 520) << false;
+    QTest::newRow("a page that does not start at 0") << wide.translated(100, 40) << true;
+}
+
+void FormAboutTest::besideTheMainWindowWhereThereIsRoom()
+{
+    QFETCH(QRect, page);
+    QFETCH(bool, apart);
+    const QRect main(page.topLeft(), QSize(269, 420));
+    const QSize about(240, 140);
+    const QRect placed(velmora::besidePosition(main, about, page), about);
+    QCOMPARE(!placed.intersects(main), apart);
+    QVERIFY(page.contains(placed.topLeft()));
+    if (apart)
+        QVERIFY(page.contains(placed));
+}
+
+// Only the page's Qt leaves windows where the program puts them.
+void FormAboutTest::opensBesideTheMainWindowInThePage()
+{
+    if (QGuiApplication::platformName() != QStringLiteral("wasm"))
+        QSKIP("a window manager places the About window on the desktop");
+    AboutWindowReference reference;
+    velmora::testing::MessageRecorder messages;
+    velmora::Form_Velmora window(messages, reference);
+    velmora::showAtOwnSize(window);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clickAbout(window);
+    QVERIFY(reference.window());
+    QVERIFY(QTest::qWaitForWindowExposed(reference.window()));
+    QVERIFY(!reference.window()->frameGeometry().intersects(window.frameGeometry()));
+    for (const QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(reference.window())})
+        QVERIFY(!(w->windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized)));
 }
 
 QTEST_MAIN(FormAboutTest)

@@ -4,7 +4,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace velmora {
@@ -59,6 +62,7 @@ double wholeNumber(Reader& in, int base, int maxDigits)
     return double(value);
 }
 
+#if defined(__cpp_lib_to_chars)
 // Whether a number that from_chars found out of range lies beyond the largest double
 // rather than below the smallest: the decimal exponent of its first significant digit
 // tells, however many digits it has.
@@ -93,22 +97,52 @@ bool beyondLargestDouble(std::string_view number)
     const long long firstDigit = integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1);
     return firstDigit + exponent > 0;
 }
+#endif
 
 // The value of what the rule read: a sign, digits with at most one point, and perhaps
 // "e", a sign and digits. from_chars is correctly rounded and, unlike strtod, knows no
 // locale, so the point is a point whatever the user's settings; beyond the double range
 // the value is an infinity or zero, as strtod gives it.
-double decimalValue(std::string_view number)
+//
+// The browser build's standard library has no floating-point from_chars or to_chars; its
+// C library (musl) rounds strtod and printf correctly as well, and knows only the C
+// locale's point, so there the two give the same values and texts.
+double unsignedDecimalValue(std::string_view number)
 {
-    const bool negative = number.front() == '-';
-    if (number.front() == '+' || number.front() == '-')
-        number.remove_prefix(1);
+#if defined(__cpp_lib_to_chars)
     double value = 0.0;
     const auto [end, error] =
         std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
     if (error == std::errc::result_out_of_range)
         value = beyondLargestDouble(number) ? std::numeric_limits<double>::infinity() : 0.0;
+    return value;
+#else
+    return std::strtod(std::string(number).c_str(), nullptr);
+#endif
+}
+
+double decimalValue(std::string_view number)
+{
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || number.front() == '-')
+        number.remove_prefix(1);
+    const double value = unsignedDecimalValue(number);
     return negative ? -value : value;
+}
+
+// At most 15 significant digits without trailing zeros, with a point and a lower-case "e".
+std::string generalText(double value)
+{
+    char digits[40];
+#if defined(__cpp_lib_to_chars)
+    // to_chars, unlike printf, ignores the process locale.
+    const char* end =
+        std::to_chars(std::begin(digits), std::end(digits), value, std::chars_format::general, 15).ptr;
+    return std::string(static_cast<const char*>(digits), end);
+#else
+    const int length = std::snprintf(digits, sizeof digits, "%.15g", value);
+    return std::string(digits, std::size_t(length));
+#endif
 }
 
 } // namespace
@@ -173,16 +207,12 @@ std::string resultText(double value, std::string_view decimalSeparator)
     if (rounded == 0.0)
         rounded = 0.0; // drops the sign of a negative zero
 
-    // to_chars, unlike printf, ignores the process locale.
-    char digits[40];
-    const auto written =
-        std::to_chars(std::begin(digits), std::end(digits), rounded, std::chars_format::general, 15);
     std::string text;
-    for (const char* c = digits; c != written.ptr; ++c) {
-        if (*c == '.')
+    for (const char c : generalText(rounded)) {
+        if (c == '.')
             text += decimalSeparator;
         else
-            text += *c == 'e' ? 'E' : *c;
+            text += c == 'e' ? 'E' : c;
     }
     return text;
 }

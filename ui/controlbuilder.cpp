@@ -95,7 +95,9 @@ MainWindowControls buildControls(QWidget* client, std::span<const ControlSpec> t
         if (entry->builds.kind == ControlKind::Label)
             byName.at(entry->name)->lower();
 
-    std::ranges::sort(focusChain, {}, &std::pair<int, QWidget*>::first);
+    // Not std::ranges::sort: the browser build's standard library has no ranges algorithms.
+    std::sort(focusChain.begin(), focusChain.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusChain.size(); ++i)
         QWidget::setTabOrder(focusChain[i - 1].second, focusChain[i].second);
     // The window opens with the focus where the tab order begins.

@@ -7,6 +7,7 @@
 #include "ui/qttext.h"
 #include "ui/restoredsize.h"
 #include "ui/windowlook.h"
+#include "ui/windowplacement.h"
 
 #include <QIcon>
 
@@ -29,11 +30,14 @@ Form_About::Form_About()
     buildControls(this, aboutWindowControls());
 }
 
-void AboutWindowReference::show()
+void AboutWindowReference::show(const QWidget* mainWindow)
 {
-    if (!window_)
+    if (!window_) {
         window_ = std::make_unique<Form_About>();
-    window_->show();
+        if (mainWindow)
+            placeBeside(*window_, *mainWindow);
+    }
+    showAtOwnSize(*window_);
     window_->raise();
     window_->activateWindow();
 }

@@ -17,9 +17,10 @@ public:
 // The program's one reference to the About window: empty until the first use, then
 // kept. Showing it opens the window, or makes the open one active; there is never a
 // second one. The window has no parent, so closing the main window leaves it open.
+// Where no window manager places windows, it first opens beside the main window.
 class AboutWindowReference {
 public:
-    void show();
+    void show(const QWidget* mainWindow = nullptr);
     [[nodiscard]] Form_About* window() const { return window_.get(); }
 
 private:

@@ -29,7 +29,7 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
 
     auto* aboutEntry = menuBar()->addAction(fromUtf8(aboutCaption));
     aboutEntry->setObjectName(QStringLiteral("Mn_About"));
-    connect(aboutEntry, &QAction::triggered, this, [this] { about_.show(); });
+    connect(aboutEntry, &QAction::triggered, this, [this] { about_.show(this); });
 
     // The client area has a fixed size, but the window takes whatever size the window
     // system gives it (maximised, full screen, tiled) and keeps the client area at its top

@@ -24,7 +24,8 @@ struct MessageBoxWindow {
     }
 
     // Clicks the widget; the box it opens is handed to answer, which must close it. The
-    // click returns once the box is gone.
+    // click returns once the box is gone: on the desktop the box is answered inside the
+    // click, in the browser (where it does not block) just after.
     static void clickAndAnswer(QWidget* widget, const std::function<void(QMessageBox&)>& answer)
     {
         bool answered = false;
@@ -35,7 +36,7 @@ struct MessageBoxWindow {
             answer(*box);
         });
         QTest::mouseClick(widget, Qt::LeftButton);
-        QVERIFY2(answered, "the click opened no message box");
+        QTRY_VERIFY2(answered, "the click opened no message box");
     }
 
     MessageBoxMessenger messenger;
