@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
     client->setFixedSize(269, 399);
     window.setCentralWidget(client);
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
-    window.show();
+    // As Velmora does: Qt in the browser would otherwise spread the window over the page.
+    window.showNormal();
     return QApplication::exec();
 }

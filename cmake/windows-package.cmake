@@ -19,7 +19,7 @@ install(FILES ${windows_style} DESTINATION styles)
 install(FILES ${VELMORA_MINGW_RUNTIME} DESTINATION .)
 
 # Windows has none of the fonts the layout is measured with; the program adds these.
-install(FILES ${VELMORA_WINDOWS_FONTS} DESTINATION fonts)
+install(FILES ${VELMORA_LAYOUT_FONTS} DESTINATION fonts)
 
 # Licences: Qt's and its third-party notices, the GCC runtime library exception and
 # winpthreads' notice (from Debian's copyright files of those packages), the fonts', and

@@ -5,7 +5,7 @@
 #   build-windows/Velmora-VERSION-win64.zip         the same program folder, portable
 #   build-windows/SHA256SUMS                        for both
 # Installs the Debian packages it needs; builds Qt for Windows once into
-# ${XDG_CACHE_HOME:-$HOME/.cache}/velmora/ (about 40 minutes on 2 cores), which every
+# ${XDG_CACHE_HOME:-$HOME/.cache}/velmora/ (about 50 minutes on 2 cores), which every
 # later run and every other clone reuses. Each step that fails stops the script with the
 # log to read; the next run starts that step again.
 #   scripts/build-windows.sh [--qt-only | --if-qt-cached]
@@ -14,6 +14,7 @@
 #                     say so and succeed (CI has no time for Qt's first build)
 set -euo pipefail
 mode=${1:-}
+step_name=build-windows
 export VELMORA_BUILD_DIR=$(cd "$(dirname "$0")/.." && pwd)/build-windows
 source "$(dirname "$0")/setup.sh"
 source "$(dirname "$0")/windows/qt.sh"

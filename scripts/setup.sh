@@ -39,6 +39,12 @@ test_packages=(desktop-file-utils appstream dpkg-dev file lintian devscripts wes
 # The fuzzing run of the text conversions: clang with libFuzzer and the sanitizer runtimes.
 fuzz_packages=(clang libclang-rt-dev)
 
+# The browser program: Debian's emscripten with Debian's Qt for its host tools and source,
+# GoogleTest's source and Node.js for the core suites, fonttools to subset the fonts the
+# page carries, brotli and zip for the site, Chromium for the page checks.
+web_packages=(cmake ninja-build dpkg-dev emscripten qt6-base-dev qt6-base-dev-tools googletest nodejs
+              fonttools brotli zip chromium fonts-urw-base35 fonts-dejavu-extra)
+
 # Starts Xvfb (package xvfb) on a display no one uses and exports DISPLAY once it accepts
 # clients; its process id is in xvfb_pid. SIZE as WIDTHxHEIGHTxDEPTH.
 start_xvfb() {

@@ -47,9 +47,10 @@ QFont fontFor(ControlFont font)
 
 void addBundledFonts()
 {
-    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
-    for (const QString& file : fonts.entryList(QDir::Files))
-        QFontDatabase::addApplicationFont(fonts.filePath(file));
+    for (const QDir fonts : {QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts")),
+                             QDir(QStringLiteral(":/layout-fonts"))})
+        for (const QString& file : fonts.entryList(QDir::Files))
+            QFontDatabase::addApplicationFont(fonts.filePath(file));
 }
 
 QIcon applicationIcon()

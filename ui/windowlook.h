@@ -37,9 +37,10 @@ enum class ControlFont {
 // caption fits its box) and DejaVu Sans Condensed for the About window.
 [[nodiscard]] QFont fontFor(ControlFont font);
 
-// Makes the font files in the program's fonts/ folder available to it. Windows has none
-// of the fonts above, so the Windows program carries them there; a Linux installation
-// takes them from the system and has no such folder. Call once the application exists.
+// Makes the font files in the program's fonts/ folder, and those in its resources,
+// available to it. Windows has none of the fonts above, so the Windows program carries
+// them in that folder, and the browser none at all, so the page carries them inside; a
+// Linux installation takes them from the system. Call once the application exists.
 void addBundledFonts();
 
 // Velmora's icon, for the title bars of both windows.

@@ -55,12 +55,10 @@ ls "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmor
 shot() { import -window root "$look/$1.png"; }
 pixel() { convert "$look/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
 
-# Client-area pixels of the layout at 96 dpi (twips / 15), relative to the main window's
-# client area: the centres of the boxes, buttons and option indicators.
-declare -A at=(
-    [Command1]="52 172" [Option_M]="31 96" [Option_FLD4]="31 128" [Text_gama]="56 41"
-    [Text_Msub]="172 49" [Text_Msup]="212 49" [Text_FLD4]="212 73" [Text_TTstar]="212 97"
-    [Text_PPstar]="212 121" [Text_RoRostar]="212 145" [Text_PoPostar]="212 169")
+declare -A at=()
+while read -r name x y; do
+    [[ -z $name || $name == \#* ]] || at[$name]="$x $y"
+done <"$velmora_root/scripts/lib/control-centres.txt"
 
 start_program() { # EXE [environment...]
     local exe=$1

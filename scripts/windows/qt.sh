@@ -1,47 +1,13 @@
 # Qt for Windows, cross-built with MinGW-w64 from the source of Debian's own qt6-base,
 # the same version as Debian's host tools (moc, rcc, uic), which the cross build uses.
 # Sourced by build-windows.sh, after setup.sh. Nothing here touches the machine outside
-# the cache folder.
-#
-# The cache, ${XDG_CACHE_HOME:-$HOME/.cache}/velmora/, is shared by every clone:
+# the cache folder, ${XDG_CACHE_HOME:-$HOME/.cache}/velmora/:
 #   qt-VERSION-mingw64/  Qt, installed; holds .complete once whole, and is used only then
 #   toolchain/           the compiler settings that Qt's own toolchain file refers to
 #   work/                source and objects while a build runs; removed afterwards
 #   logs/                one log per step
 
-velmora_cache=${XDG_CACHE_HOME:-$HOME/.cache}/velmora
-
-# Debian's version of the source package, e.g. 6.4.2+dfsg-10: that of the host tools.
-qt_debian_version() { dpkg-query -W -f='${source:Version}' qt6-base-dev; }
-
-# Stops with a message that names what failed and the log to read.
-die_with_log() {
-    echo "build-windows: $1 failed; see $2" >&2
-    tail -n 15 "$2" >&2 || true
-    exit 1
-}
-
-# The deb-src twins of the Debian archives apt already uses, in a private apt folder: the
-# machine's own apt sources stay as they are.
-fetch_qt_source() {
-    local version=$1 work=$2 log=$3 apt=$2/apt
-    mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/sources.list.d" "$apt/state"
-    apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' "Identifier: Packages" |
-        awk '$1 ~ /\/debian(-security)?\/$/ {print "deb-src " $0}' | sort -u >"$apt/sources.list.d/debian-src.list"
-    [ -s "$apt/sources.list.d/debian-src.list" ] || {
-        echo "no Debian archive among apt's sources" >"$log"
-        die_with_log "finding Debian's archive for the Qt source" "$log"
-    }
-    local options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt/sources.list.d"
-                   -o "Dir::State=$apt/state" -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
-                   -o APT::Sandbox::User=root)
-    (
-        cd "$work"
-        apt-get "${options[@]}" update &&
-            apt-get "${options[@]}" source --download-only "qt6-base=$version" &&
-            dpkg-source -x ./*.dsc qtbase
-    ) >"$log" 2>&1 || die_with_log "fetching and unpacking Debian's qt6-base $version source" "$log"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../lib/cross-build.sh"
 
 # Whether a whole Qt for Windows of the version of Debian's Qt here is in the cache. Before
 # any package is installed, any whole one counts.
@@ -71,7 +37,7 @@ ensure_qt_for_windows() {
     # Qt's toolchain file loads this one; it lives as long as the cache does.
     cp "$velmora_root/cmake/mingw-w64-x86_64.cmake" "$toolchain/"
 
-    echo "Qt $version for Windows: not cached; building it (about 40 minutes on 2 cores)"
+    echo "Qt $version for Windows: not cached; building it (about 50 minutes on 2 cores)"
     fetch_qt_source "$version" "$work" "$logs/qt-source.log"
 
     # A shared Qt with what Velmora uses: Core, Gui, Widgets and Test, the windows,
@@ -97,44 +63,15 @@ ensure_qt_for_windows() {
     cmake --build "$work/build" >"$logs/qt-build.log" 2>&1 ||
         die_with_log "building Qt for Windows" "$logs/qt-build.log"
 
-    # Installed beside its place and moved there whole, so that the cache never holds a
-    # Qt that looks complete and is not.
+    # Installed beside its place and moved there whole.
     DESTDIR=$work/stage cmake --install "$work/build" >"$logs/qt-install.log" 2>&1 ||
         die_with_log "installing Qt for Windows" "$logs/qt-install.log"
-    local staged=$work/stage$qt_prefix
-    # Qt's licence texts and the notices of the third-party code built into it, for the
-    # program folder's licenses/.
-    # Debian's copyright file lists every part of this source with its licence.
-    mkdir -p "$staged/licenses/3rdparty"
-    cp "$work"/qtbase/LICENSES/* "$staged/licenses/"
-    cp "$work/qtbase/debian/copyright" "$staged/licenses/debian-copyright.txt"
-    (cd "$work/qtbase/src/3rdparty" &&
-        find . \( -iname 'licen[cs]e*' -o -iname 'copying*' -o -name qt_attribution.json \) -type f \
-            -exec cp --parents {} "$staged/licenses/3rdparty/" \;)
-    echo "qt6-base $version (Debian source package), cross-built with MinGW-w64" >"$staged/SOURCE"
-    mkdir -p "$(dirname "$qt_prefix")"
-    mv "$work/stage$qt_prefix" "$qt_prefix"
-    touch "$qt_prefix/.complete"
+    copy_qt_licences "$work/qtbase" "$work/stage$qt_prefix" "$version" "cross-built with MinGW-w64"
+    publish_staged_qt "$work/stage" "$qt_prefix"
     rm -rf "$work"
 }
 
-# GoogleTest for the core suites, from Debian's googletest source, cached beside Qt; sets
-# gtest_prefix.
+# GoogleTest for the core suites, cached beside Qt; sets gtest_prefix.
 ensure_googletest_for_windows() {
-    local version
-    version=$(dpkg-query -W -f='${Version}' googletest)
-    gtest_prefix=$velmora_cache/googletest-$version-mingw64
-    [ -f "$gtest_prefix/.complete" ] && return 0
-    rm -rf "$gtest_prefix" "$velmora_cache/gtest-work"
-    mkdir -p "$velmora_cache/logs"
-    local work=$velmora_cache/gtest-work log=$velmora_cache/logs/googletest.log
-    {
-        cmake -S /usr/src/googletest -B "$work" -G Ninja \
-            -DCMAKE_TOOLCHAIN_FILE="$velmora_cache/toolchain/mingw-w64-x86_64.cmake" \
-            -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$gtest_prefix" &&
-            cmake --build "$work" && DESTDIR=$work/stage cmake --install "$work"
-    } >"$log" 2>&1 || die_with_log "building GoogleTest for Windows" "$log"
-    mv "$work/stage$gtest_prefix" "$gtest_prefix"
-    touch "$gtest_prefix/.complete"
-    rm -rf "$work"
+    ensure_googletest mingw64 -DCMAKE_TOOLCHAIN_FILE="$velmora_cache/toolchain/mingw-w64-x86_64.cmake"
 }
