@@ -139,7 +139,12 @@ void FormVelmoraLayoutTest::everyCaptionFitsItsBox()
     Form_Velmora& window = driver.window;
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
-        QVERIFY2(needed <= label->contentsRect().width(), qPrintable(label->objectName()));
+        QVERIFY2(needed <= label->contentsRect().width(),
+                 qPrintable(QStringLiteral("%1 needs %2 px of %3 (%4)")
+                                .arg(label->objectName())
+                                .arg(needed)
+                                .arg(label->contentsRect().width())
+                                .arg(QFontInfo(label->font()).family())));
         QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->objectName()));
     }
     // The caption, with a blank's room on either side for the focus mark, must lie within
@@ -296,8 +301,12 @@ void FormVelmoraLayoutTest::boxesLieAboveLabels()
         for (const QWidget* box : takers)
             if (box->parentWidget() == label->parentWidget() && box->geometry().intersects(label->geometry()))
                 uncovered = std::min(uncovered, box->x() - label->x());
-        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= uncovered,
-                 qPrintable(label->objectName()));
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(needed <= uncovered, qPrintable(QStringLiteral("%1 needs %2 px of %3 (%4)")
+                                                     .arg(label->objectName())
+                                                     .arg(needed)
+                                                     .arg(uncovered)
+                                                     .arg(QFontInfo(label->font()).family())));
     }
 }
 

@@ -11,12 +11,26 @@
 
 namespace velmora {
 
+namespace {
+// The layout's widths are those of unhinted advances: Linux's slight hinting hints only
+// vertically. The browser's own FreeType hints fully, which widens the tightest captions
+// by a pixel, so there the fonts ask for no hinting at all.
+#ifdef Q_OS_WASM
+constexpr QFont::HintingPreference layoutHinting = QFont::PreferNoHinting;
+constexpr QFont::HintingPreference slightHinting = QFont::PreferNoHinting;
+#else
+constexpr QFont::HintingPreference layoutHinting = QFont::PreferDefaultHinting;
+constexpr QFont::HintingPreference slightHinting = QFont::PreferVerticalHinting;
+#endif
+} // namespace
+
 QFont fontFor(ControlFont font)
 {
     const auto sans = [](const char* family, double points) {
         QFont result(QString::fromLatin1(family));
         result.setStyleHint(QFont::SansSerif);
         result.setPointSizeF(points);
+        result.setHintingPreference(layoutHinting);
         return result;
     };
     switch (font) {
@@ -27,7 +41,7 @@ QFont fontFor(ControlFont font)
         // Linux's slight hinting; Windows' full hinting rounds each advance to a whole
         // pixel and makes it one pixel too wide, so this label asks for slight hinting.
         QFont narrow = sans("Nimbus Sans Narrow", 8.25);
-        narrow.setHintingPreference(QFont::PreferVerticalHinting);
+        narrow.setHintingPreference(slightHinting);
         return narrow;
     }
     case ControlFont::ChartCaption: {

@@ -13,7 +13,16 @@ constexpr int gap = 8;
 bool windowManagerPlacesWindows() { return QGuiApplication::platformName() != QStringLiteral("wasm"); }
 } // namespace
 
-void showAtOwnSize(QWidget& window) { window.showNormal(); }
+void showAtOwnSize(QWidget& window)
+{
+    // The page's screen starts where the page puts it, below anything above it; a window
+    // left at (0, 0) would have its title bar and menu bar above the screen, out of sight.
+    if (!windowManagerPlacesWindows() && !window.testAttribute(Qt::WA_Moved) && window.screen()) {
+        window.winId(); // made now: its frame, which Qt draws itself there, is known from then on
+        window.move(window.screen()->availableGeometry().topLeft());
+    }
+    window.showNormal();
+}
 
 QPoint besidePosition(const QRect& anchor, const QSize& frame, const QRect& available)
 {
@@ -30,9 +39,8 @@ void placeBeside(QWidget& window, const QWidget& anchor)
 {
     if (windowManagerPlacesWindows() || !anchor.screen())
         return;
-    // Frame and client differ by the title bar the page's Qt draws; the frame is placed.
-    const QSize frameExtra = window.frameGeometry().size() - window.geometry().size();
-    window.move(besidePosition(anchor.frameGeometry(), window.size() + frameExtra,
+    window.winId(); // made now, so that its frame, with the title bar Qt draws, is known
+    window.move(besidePosition(anchor.frameGeometry(), window.frameGeometry().size(),
                                anchor.screen()->availableGeometry()));
 }
 

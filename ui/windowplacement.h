@@ -9,7 +9,8 @@ class QWidget;
 namespace velmora {
 
 // Shows a top-level window at its own size. Qt in the browser shows every window over
-// the whole page unless it is asked for the normal state; elsewhere this is show().
+// the whole page unless it is asked for the normal state, and places none: there a
+// window not placed yet opens at the top left of its screen. Elsewhere this is show().
 void showAtOwnSize(QWidget& window);
 
 // Where a window goes beside another whose frame is ANCHOR: to its right, tops aligned, or

@@ -14,7 +14,7 @@ qt_debian_version() { dpkg-query -W -f='${source:Version}' qt6-base-dev; }
 # Stops with a message that names what failed and the log to read.
 die_with_log() {
     echo "${step_name:-velmora}: $1 failed; see $2" >&2
-    tail -n 15 "$2" >&2 || true
+    tail -n 15 "$2" | cut -c1-300 >&2 || true
     exit 1
 }
 

@@ -19,11 +19,12 @@ const types = {
 // Serves FOLDER on 127.0.0.1 at PORT (any free one by default); resolves to
 // { url, close(), stats }. stats.bytes counts what it sent, by path.
 function serve(folder, port = 0) {
+    folder = path.resolve(folder);
     const stats = { bytes: {} };
     const server = http.createServer((request, response) => {
         const url = new URL(request.url, 'http://localhost');
         let file = path.join(folder, decodeURIComponent(url.pathname));
-        if (!file.startsWith(path.resolve(folder))) {
+        if (!file.startsWith(folder)) {
             response.writeHead(403).end();
             return;
         }
@@ -56,8 +57,9 @@ class Browser {
                       '--disable-sync', '--disable-quic', `--user-data-dir=${profile}`, '--remote-debugging-pipe',
                       `--lang=${lang}`, `--accept-lang=${lang}`, `--window-size=${width},${height}`,
                       `--force-device-scale-factor=${scale}`, 'about:blank'];
+        // In a process group of its own, so that closing ends its helpers as well.
         const child = spawn(process.env.VELMORA_CHROMIUM || '/usr/bin/chromium', args,
-                            { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'],
+                            { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'], detached: true,
                               env: { ...process.env, LANGUAGE: lang.replace('-', '_') } });
         const browser = new Browser(child, profile, { width, height, scale });
         await browser.send('Target.setDiscoverTargets', { discover: false });
@@ -116,9 +118,11 @@ class Browser {
         try {
             await Promise.race([this.send('Browser.close'), new Promise((r) => setTimeout(r, 3000))]);
         } catch (error) { /* already gone */ }
-        this.child.kill('SIGKILL');
+        try {
+            process.kill(-this.child.pid, 'SIGKILL');
+        } catch (error) { /* already gone */ }
         await this.exited;
-        fs.rmSync(this.profile, { recursive: true, force: true });
+        fs.rmSync(this.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
     }
 }
 
