@@ -3,7 +3,10 @@
 #include "text/systemtexts.h"
 #include "ui/qttext.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
 
 namespace velmora {
 
@@ -19,7 +22,16 @@ void MessageBoxMessenger::showMessage(const std::string& text)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setTextFormat(Qt::PlainText);
     box->setModal(true);
+    box->setDefaultButton(QMessageBox::Ok);
     box->show();
+    // As under exec(): the box keeps the keyboard, so that Return answers its OK, even
+    // after the click that opened it or a click on a window behind it, which the page's
+    // Qt makes active although the box blocks it.
+    QTimer::singleShot(0, box, [box] { box->activateWindow(); });
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, box, [box](QWindow* focused) {
+        if (focused && focused != box->windowHandle())
+            QTimer::singleShot(0, box, [box] { box->activateWindow(); });
+    });
 #else
     QMessageBox box(QMessageBox::NoIcon, fromUtf8(applicationTitle), fromUtf8(text), QMessageBox::Ok, owner_);
     box.setTextFormat(Qt::PlainText);

@@ -27,11 +27,39 @@ function boxOf(image, colour, region = { x: 0, y: 0, w: image.width, h: image.he
     return count ? { x: left, y: top, w: right - left + 1, h: bottom - top + 1, count } : null;
 }
 
+// The chart's drawing area: the rows that hold a run of light yellow at least MINIMUM
+// pixels wide, one block of them (the icon in the title bar has some light yellow too).
+function chartArea(image, minimum) {
+    let area = null;
+    for (let y = 0; y < image.height; ++y) {
+        let start = -1, best = null;
+        for (let x = 0; x <= image.width; ++x) {
+            const [r, g, b] = x < image.width ? image.rgb(x, y) : [0, 0, 0];
+            const yellow = r === lightYellow[0] && g === lightYellow[1] && b === lightYellow[2];
+            if (yellow && start < 0)
+                start = x;
+            if (!yellow && start >= 0) {
+                if (x - start >= minimum && (!best || x - start > best.w))
+                    best = { x: start, w: x - start };
+                start = -1;
+            }
+        }
+        if (best && (!area || y === area.y + area.h))
+            area = area ? { x: Math.min(area.x, best.x), y: area.y, w: Math.max(area.w, best.w), h: area.h + 1 }
+                        : { x: best.x, y, w: best.w, h: 1 };
+        else if (area && !best && area.h >= minimum / 2)
+            break;
+        else if (!best)
+            area = null;
+    }
+    return area;
+}
+
 // The chart's area, the client area's top left and the main window's extent, in CSS
 // pixels, from a screenshot at SCALE device pixels a CSS pixel; null before the chart is
 // drawn whole.
 function findMainWindow(image, scale = 1) {
-    const area = boxOf(image, lightYellow);
+    const area = chartArea(image, 200 * scale);
     if (!area || area.w < 240 * scale || area.h < 168 * scale)
         return null;
     const chart = { x: area.x / scale, y: area.y / scale, w: area.w / scale, h: area.h / scale };
@@ -43,4 +71,4 @@ function findMainWindow(image, scale = 1) {
     return { chart, client, main };
 }
 
-module.exports = { lightYellow, blue, centres, boxOf, findMainWindow };
+module.exports = { lightYellow, blue, centres, boxOf, chartArea, findMainWindow };
