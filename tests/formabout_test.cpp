@@ -114,7 +114,7 @@ void FormAboutTest::menuClickOpensOneModelessWindow()
     QVERIFY(!reference.window());
     velmora::testing::MessageRecorder messages;
     velmora::Form_Velmora window(messages, reference);
-    window.show();
+    velmora::showAtOwnSize(window);
 
     clickAbout(window);
     QVERIFY(reference.window());
@@ -160,7 +160,7 @@ void FormAboutTest::programEndsOnlyWhenBothWindowsAreClosed()
     AboutWindowReference reference;
     velmora::testing::MessageRecorder messages;
     auto window = std::make_unique<velmora::Form_Velmora>(messages, reference);
-    window->show();
+    velmora::showAtOwnSize(*window);
     clickAbout(*window);
 
     // The event loop runs as the program's does; it must end only when both windows are
@@ -240,6 +240,11 @@ void FormAboutTest::opensBesideTheMainWindowInThePage()
     QVERIFY(page.contains(reference.window()->frameGeometry().topLeft()));
     for (const QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(reference.window())})
         QVERIFY(!(w->windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized)));
+    // A page cannot end its program: the main window stays, the About window closes.
+    QVERIFY(!(window.windowFlags() & Qt::WindowCloseButtonHint));
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QVERIFY(reference.window()->close());
 }
 
 QTEST_MAIN(FormAboutTest)

@@ -4,6 +4,7 @@
 #include "ui/formabout.h"
 #include "ui/formvelmora.h"
 #include "ui/picturebox.h"
+#include "ui/windowplacement.h"
 
 #include "tests/support/chartimage.h"
 #include "tests/support/messagerecorder.h"
@@ -32,7 +33,7 @@ struct Chart {
 
     Chart()
     {
-        window.show();
+        velmora::showAtOwnSize(window);
         picture = window.findChild<PictureBox*>(QStringLiteral("Picture1"));
         caption = window.findChild<QLabel*>(QStringLiteral("Label8"));
     }
@@ -151,7 +152,7 @@ void PictureBoxTest::pictureStaysWhenTheWindowIsHiddenAndShown()
     chart.clickChart();
     const QImage drawn = chart.area();
     chart.window.hide();
-    chart.window.show();
+    velmora::showAtOwnSize(chart.window);
     QCOMPARE(chart.area(), drawn);
 }
 

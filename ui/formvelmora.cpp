@@ -11,7 +11,9 @@
 #include "ui/qttext.h"
 #include "ui/restoredsize.h"
 #include "ui/windowlook.h"
+#include "ui/windowplacement.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -26,6 +28,10 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
     setWindowTitle(fromUtf8(applicationTitle));
     setWindowIcon(applicationIcon());
     setFont(fontFor(ControlFont::Interface));
+    if (runsInAPage())
+        setWindowFlags(
+            (windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint) &
+            ~(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
 
     auto* aboutEntry = menuBar()->addAction(fromUtf8(aboutCaption));
     aboutEntry->setObjectName(QStringLiteral("Mn_About"));
@@ -56,6 +62,17 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
 }
 
 Form_Velmora::~Form_Velmora() = default;
+
+// A page cannot end its program: a closed main window would leave its last picture on
+// the page, looking alive. There the main window has no close button and stays open;
+// closing the page's tab ends Velmora.
+void Form_Velmora::closeEvent(QCloseEvent* event)
+{
+    if (runsInAPage())
+        event->ignore();
+    else
+        QMainWindow::closeEvent(event);
+}
 
 // The window's load step: the gas of a new window, and nothing on screen.
 void Form_Velmora::load() { flow_ = loadedFlowState(); }

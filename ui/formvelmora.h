@@ -28,6 +28,9 @@ public:
     [[nodiscard]] const FlowState& flowState() const { return flow_; }
     [[nodiscard]] const MainWindowControls& controls() const { return controls_; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void load();
     void onPictureClicked();

@@ -10,8 +10,10 @@ namespace {
 // Room between two windows, as a window manager leaves it.
 constexpr int gap = 8;
 
-bool windowManagerPlacesWindows() { return QGuiApplication::platformName() != QStringLiteral("wasm"); }
+bool windowManagerPlacesWindows() { return !runsInAPage(); }
 } // namespace
+
+bool runsInAPage() { return QGuiApplication::platformName() == QStringLiteral("wasm"); }
 
 void showAtOwnSize(QWidget& window)
 {

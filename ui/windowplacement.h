@@ -8,6 +8,10 @@ class QWidget;
 
 namespace velmora {
 
+// Whether the program runs in a browser's page, where no window manager places windows
+// and nothing but closing the page ends the program.
+[[nodiscard]] bool runsInAPage();
+
 // Shows a top-level window at its own size. Qt in the browser shows every window over
 // the whole page unless it is asked for the normal state, and places none: there a
 // window not placed yet opens at the top left of its screen. Elsewhere this is show().

@@ -6,6 +6,7 @@
 #include "ui/formabout.h"
 #include "ui/formvelmora.h"
 #include "ui/messageboxmessenger.h"
+#include "ui/windowplacement.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -20,7 +21,7 @@ struct MessageBoxWindow {
     MessageBoxWindow()
     {
         messenger.setOwner(window);
-        window.show();
+        showAtOwnSize(window);
     }
 
     // Clicks the widget; the box it opens is handed to answer, which must close it. The

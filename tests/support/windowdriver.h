@@ -8,6 +8,7 @@
 #include "ui/formabout.h"
 #include "ui/formvelmora.h"
 #include "ui/mainwindowcontrols.h"
+#include "ui/windowplacement.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,7 +19,7 @@ namespace velmora::testing {
 
 class WindowDriver {
 public:
-    WindowDriver() { window.show(); }
+    WindowDriver() { showAtOwnSize(window); }
 
     // On the option's round indicator, where a click always selects it.
     void choose(QRadioButton* option)
