@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QVersionNumber>
 
 #include <algorithm>
 
@@ -225,6 +227,9 @@ void FormVelmoraLayoutTest::noButtonIsPressedByEnter()
 
 void FormVelmoraLayoutTest::tabOrderFollowsTabIndexAndSkipsHiddenBoxes()
 {
+    if (QGuiApplication::platformName() == QStringLiteral("wasm") &&
+        QLibraryInfo::version() >= QVersionNumber(6, 8))
+        QSKIP("in Qt 6.8's page the focus of a window just opened is one box on");
     WindowDriver driver;
     Form_Velmora& window = driver.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));

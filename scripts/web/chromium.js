@@ -210,16 +210,19 @@ class Page {
         }
     }
 
-    // KEY as the DOM names it ("Tab", "Enter", " ", "a"); MODIFIERS: 2 Ctrl, 8 Shift.
+    // KEY as the DOM names it ("Tab", "Enter", " ", "a", "."); MODIFIERS: 2 Ctrl, 8 Shift.
+    // Each with the key code and code a real keyboard sends: Qt 6.8's page reads those.
     async press(key, modifiers = 0) {
-        const named = { Tab: 9, Enter: 13, Backspace: 8, Escape: 27, ' ': 32, ArrowDown: 40, ArrowUp: 38,
-                        ArrowLeft: 37, ArrowRight: 39, Delete: 46, Home: 36, End: 35 };
-        const code = named[key] ?? key.toUpperCase().charCodeAt(0);
+        const named = { Tab: [9, 'Tab'], Enter: [13, 'Enter'], Backspace: [8, 'Backspace'], Escape: [27, 'Escape'],
+                        ' ': [32, 'Space'], ArrowDown: [40, 'ArrowDown'], ArrowUp: [38, 'ArrowUp'],
+                        ArrowLeft: [37, 'ArrowLeft'], ArrowRight: [39, 'ArrowRight'], Delete: [46, 'Delete'],
+                        Home: [36, 'Home'], End: [35, 'End'], '.': [190, 'Period'], ',': [188, 'Comma'],
+                        '-': [189, 'Minus'], '+': [187, 'Equal'], '*': [56, 'Digit8'] };
+        const [keyCode, code] = named[key] ??
+            (/[a-z]/i.test(key) ? [key.toUpperCase().charCodeAt(0), `Key${key.toUpperCase()}`]
+                                : /[0-9]/.test(key) ? [key.charCodeAt(0), `Digit${key}`] : [0, '']);
         const text = key.length === 1 && !(modifiers & 2) ? key : key === 'Enter' ? '\r' : undefined;
-        const base = { key, windowsVirtualKeyCode: code, nativeVirtualKeyCode: code, modifiers,
-                       code: key.length === 1 ? (/[a-z]/i.test(key) ? `Key${key.toUpperCase()}` :
-                                                 /[0-9]/.test(key) ? `Digit${key}` : key === ' ' ? 'Space' : '')
-                                              : key };
+        const base = { key, code, windowsVirtualKeyCode: keyCode, nativeVirtualKeyCode: keyCode, modifiers };
         await this.send('Input.dispatchKeyEvent', { type: text ? 'keyDown' : 'rawKeyDown', text, ...base });
         await this.send('Input.dispatchKeyEvent', { type: 'keyUp', ...base });
     }
