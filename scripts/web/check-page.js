@@ -1,6 +1,7 @@
 // Looks at the site as a visitor meets it, in headless Chromium, from outside the program:
 // real clicks and key presses, the clipboard and screenshots to read.
-//   - the page opens with the main window at its own size; γ reads 1.4;
+//   - the page opens with the main window at its own size; γ reads 1.4; Chromium can
+//     install it as an app;
 //   - M = 2 gives 0.305 / 0.6667 / 0.4082 / 0.6124 / 1.6875 with a marker on the chart;
 //   - the About menu opens the About window beside the main window;
 //   - 4fL*/D = 0.5 gives 0.5977 and 2.8604, both marked;
@@ -139,6 +140,10 @@ async function machTwo(visit, what, fld4 = '0.305') {
         const visit = await Visit.open(browser, server.url);
         pass(`the chart drawn ${visit.seconds.toFixed(1)} s after navigation, ${visit.chart.w}x${visit.chart.h} px`);
         await visit.shot('start');
+        const { installabilityErrors } = await visit.page.send('Page.getInstallabilityErrors');
+        installabilityErrors.length === 0
+            ? pass('Chromium can install the page as an app (its manifest, icons and service worker)')
+            : fail(`Chromium cannot install the page: ${installabilityErrors.map((e) => e.errorId).join(', ')}`);
         await visit.expect('Text_gama', '1.4', 'at start');
 
         await machTwo(visit, 'M = 2');
