@@ -9,8 +9,6 @@ namespace velmora {
 namespace {
 // Room between two windows, as a window manager leaves it.
 constexpr int gap = 8;
-
-bool windowManagerPlacesWindows() { return !runsInAPage(); }
 } // namespace
 
 bool runsInAPage() { return QGuiApplication::platformName() == QStringLiteral("wasm"); }
@@ -19,7 +17,7 @@ void showAtOwnSize(QWidget& window)
 {
     // The page's screen starts where the page puts it, below anything above it; a window
     // left at (0, 0) would have its title bar and menu bar above the screen, out of sight.
-    if (!windowManagerPlacesWindows() && !window.testAttribute(Qt::WA_Moved) && window.screen()) {
+    if (runsInAPage() && !window.testAttribute(Qt::WA_Moved) && window.screen()) {
         window.winId(); // made now: its frame, which Qt draws itself there, is known from then on
         window.move(window.screen()->availableGeometry().topLeft());
     }
@@ -39,7 +37,7 @@ QPoint besidePosition(const QRect& anchor, const QSize& frame, const QRect& avai
 
 void placeBeside(QWidget& window, const QWidget& anchor)
 {
-    if (windowManagerPlacesWindows() || !anchor.screen())
+    if (!runsInAPage() || !anchor.screen())
         return;
     window.winId(); // made now, so that its frame, with the title bar Qt draws, is known
     window.move(besidePosition(anchor.frameGeometry(), window.frameGeometry().size(),
