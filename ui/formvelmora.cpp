@@ -28,10 +28,11 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
     setWindowTitle(fromUtf8(applicationTitle));
     setWindowIcon(applicationIcon());
     setFont(fontFor(ControlFont::Interface));
+    // No buttons at all in the page: a maximise button would bring back the system menu,
+    // which Qt 6.4's page draws as a close button.
     if (runsInAPage())
-        setWindowFlags(
-            (windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint) &
-            ~(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
+        setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
+                       ~(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint));
 
     auto* aboutEntry = menuBar()->addAction(fromUtf8(aboutCaption));
     aboutEntry->setObjectName(QStringLiteral("Mn_About"));
