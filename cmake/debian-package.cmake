@@ -9,7 +9,7 @@ parameter 4fL*/D and the ratios of temperature, pressure, density and
 stagnation pressure to the sonic state. Given 4fL*/D, it finds the subsonic
 and the supersonic Mach number that produce it. Every calculation draws the
 curve of 4fL*/D against the Mach number and marks the solution on it.]=])
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velmora.example.org/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The program is stripped. CPack's own debug-symbol package is not made: CMake 3.25 writes
 # its md5sums with the build folder's paths, which dpkg and lintian reject.

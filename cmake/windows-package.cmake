@@ -55,13 +55,14 @@ set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_INSTALLED_ICON_NAME velmora.exe)
 set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/app/velmora.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CMAKE_BINARY_DIR}/app/velmora.ico)
-set(CPACK_NSIS_URL_INFO_ABOUT "https://velmora.example.org/")
-set(CPACK_NSIS_CONTACT "velmora@example.org")
+set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
+set(CPACK_NSIS_CONTACT ${VELMORA_CONTACT})
 set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # A 64-bit installer: the default 32-bit one does not start on a 64-bit-only system.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode\n!include FileFunc.nsh")
 # What "Apps & features" shows beyond CPack's own entries, in NSIS's own words.
-set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "!include ${CMAKE_CURRENT_LIST_DIR}/windows-apps-entry.nsh")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/windows-apps-entry.nsh.in ${CMAKE_BINARY_DIR}/windows-apps-entry.nsh @ONLY)
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "!include ${CMAKE_BINARY_DIR}/windows-apps-entry.nsh")
 # The installer is named for what it is; the zip unpacks into one folder of the same name.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows-cpack-options.cmake)

@@ -51,8 +51,8 @@ check_contents() {
     expected=(./usr/bin/velmora ./usr/share/icons/hicolor/scalable/apps/velmora.svg
               ./usr/share/man/man1/velmora.1.gz ./usr/share/doc/velmora/changelog.gz
               ./usr/share/doc/velmora/copyright)
-    for file in "$root"/data/*.desktop; do expected+=("./usr/share/applications/${file##*/}"); done
-    for file in "$root"/data/*.metainfo.xml; do expected+=("./usr/share/metainfo/${file##*/}"); done
+    for file in "$root"/data/*.desktop.in; do expected+=("./usr/share/applications/$(basename "$file" .in)"); done
+    for file in "$root"/data/*.metainfo.xml.in; do expected+=("./usr/share/metainfo/$(basename "$file" .in)"); done
     for png in "$root"/data/icons/velmora-*.png; do
         size=${png##*/velmora-}
         size=${size%.png}

@@ -106,6 +106,8 @@ void FormAboutTest::layoutMatchesTheDesign()
 {
     const Form_About about;
     checkLayout(about);
+    // The window's address is the one the packages and the page give.
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label5"))->text(), QStringLiteral(VELMORA_CONTACT));
 }
 
 void FormAboutTest::menuClickOpensOneModelessWindow()

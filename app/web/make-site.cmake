@@ -1,5 +1,5 @@
 # Makes the site from a linked browser program: cmake -DPROGRAM=… -DPROGRAM_DIR=… -DPAGE_SOURCES=…
-# -DICONS=… -DQT_PREFIX=… -DSITE=… -DVERSION=… -DTITLE=… -DSUMMARY=… -P make-site.cmake
+# -DICONS=… -DQT_PREFIX=… -DSITE=… -DVERSION=… -DTITLE=… -DSUMMARY=… -DCONTACT=… -P make-site.cmake
 # The site is made beside its place and moved there whole, so that a failed run never
 # leaves one that looks complete.
 

@@ -12,8 +12,9 @@ function(velmora_add_site program site_dir)
             -DQT_PREFIX=${QT6_INSTALL_PREFIX}
             -DSITE=${site_dir}
             -DVERSION=${PROJECT_VERSION}
-            -DTITLE=Velmora
+            -DTITLE=${PROJECT_NAME}
             "-DSUMMARY=${PROJECT_DESCRIPTION}"
+            -DCONTACT=${VELMORA_CONTACT}
             -P ${PROJECT_SOURCE_DIR}/app/web/make-site.cmake
         DEPENDS ${program} ${PROJECT_SOURCE_DIR}/app/web/make-site.cmake
         COMMENT "Making the site of ${program} in ${site_dir}"
