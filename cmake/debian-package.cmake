@@ -1,5 +1,5 @@
 # cpack -G DEB: the same files as a Debian package; dpkg-shlibdeps finds the libraries'
-# packages, and the fonts the windows are laid out for are named here.
+# packages, and the fonts the windows are laid out for are named here, from their list.
 set(CPACK_PACKAGE_DESCRIPTION [=[Velmora is a desktop calculator for Fanno flow: steady, one-dimensional,
 adiabatic flow of a perfect gas through a duct of constant area with wall
 friction, for students and engineers working compressible-flow problems.
@@ -16,7 +16,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35, fonts-dejavu-extra")
+string(REPLACE ";" ", " CPACK_DEBIAN_PACKAGE_DEPENDS "${VELMORA_LAYOUT_FONT_PACKAGES}")
 # Without it Qt falls back to XWayland on a Wayland desktop.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -28,8 +28,9 @@ install(DIRECTORY ${QT6_INSTALL_PREFIX}/licenses/ DESTINATION licenses/qt)
 install(FILES ${QT6_INSTALL_PREFIX}/SOURCE DESTINATION licenses/qt RENAME BUILT-FROM.txt)
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses RENAME gcc-runtime.txt)
 install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION licenses RENAME mingw-w64-winpthreads.txt)
-install(FILES /usr/share/doc/fonts-urw-base35/copyright DESTINATION licenses RENAME fonts-urw-base35.txt)
-install(FILES /usr/share/doc/fonts-dejavu-extra/copyright DESTINATION licenses RENAME fonts-dejavu.txt)
+foreach(package IN LISTS VELMORA_LAYOUT_FONT_PACKAGES)
+    install(FILES /usr/share/doc/${package}/copyright DESTINATION licenses RENAME ${package}.txt)
+endforeach()
 
 # Last: strips every binary in the folder as installed (the DLLs come with their symbols).
 install(CODE "

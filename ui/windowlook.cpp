@@ -1,5 +1,7 @@
 #include "ui/windowlook.h"
 
+#include "ui/layoutfonts.h"
+
 #include <QColor>
 #include <QCoreApplication>
 #include <QDir>
@@ -35,34 +37,34 @@ QFont fontFor(ControlFont font)
     };
     switch (font) {
     case ControlFont::Interface:
-        return sans("Nimbus Sans", 8.25);
+        return sans(layoutfonts::interfaceFamily, 8.25);
     case ControlFont::Greek: {
         // "ρ/ρ*    =" fills its box to the pixel with the unrounded glyph advances of
         // Linux's slight hinting; Windows' full hinting rounds each advance to a whole
         // pixel and makes it one pixel too wide, so this label asks for slight hinting.
-        QFont narrow = sans("Nimbus Sans Narrow", 8.25);
+        QFont narrow = sans(layoutfonts::greekFamily, 8.25);
         narrow.setHintingPreference(slightHinting);
         return narrow;
     }
     case ControlFont::ChartCaption: {
-        QFont caption = sans("Nimbus Sans", 8.25);
+        QFont caption = sans(layoutfonts::interfaceFamily, 8.25);
         caption.setItalic(true);
         return caption;
     }
     // DejaVu descends from Verdana's sister Bitstream Vera; its condensed cut keeps the
     // longest line of the About window inside its box.
     case ControlFont::AboutTitle:
-        return sans("DejaVu Sans Condensed", 9.75);
+        return sans(layoutfonts::aboutFamily, 9.75);
     case ControlFont::AboutText:
-        return sans("DejaVu Sans Condensed", 8.25);
+        return sans(layoutfonts::aboutFamily, 8.25);
     }
-    return sans("Nimbus Sans", 8.25);
+    return sans(layoutfonts::interfaceFamily, 8.25);
 }
 
 void addBundledFonts()
 {
-    for (const QDir fonts : {QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts")),
-                             QDir(QStringLiteral(":/layout-fonts"))})
+    for (const QDir& fonts : {QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts")),
+                              QDir(QStringLiteral(":/layout-fonts"))})
         for (const QString& file : fonts.entryList(QDir::Files))
             QFontDatabase::addApplicationFont(fonts.filePath(file));
 }

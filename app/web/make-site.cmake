@@ -1,5 +1,5 @@
 # Makes the site from a linked browser program: cmake -DPROGRAM=… -DPROGRAM_DIR=… -DPAGE_SOURCES=…
-# -DICONS=… -DQT_PREFIX=… -DSITE=… -DVERSION=… -DTITLE=… -DSUMMARY=… -DCONTACT=… -P make-site.cmake
+# -DICONS=… -DQT_PREFIX=… -DSITE=… -DVERSION=… -DTITLE=… -DSUMMARY=… -DCONTACT=… -DFONT_PACKAGES=A,B… -P make-site.cmake
 # The site is made beside its place and moved there whole, so that a failed run never
 # leaves one that looks complete.
 
@@ -34,8 +34,10 @@ file(READ ${QT_PREFIX}/FEATURES-OFF QT_FEATURES_OFF)
 string(STRIP "${QT_SOURCE}" QT_SOURCE)
 string(REPLACE "\n" " " QT_FEATURES_OFF "${QT_FEATURES_OFF}")
 configure_file(${PAGE_SOURCES}/RELINKING.txt.in ${staging}/licenses/RELINKING.txt @ONLY)
-configure_file(/usr/share/doc/fonts-urw-base35/copyright ${staging}/licenses/fonts-urw-base35.txt COPYONLY)
-configure_file(/usr/share/doc/fonts-dejavu-extra/copyright ${staging}/licenses/fonts-dejavu.txt COPYONLY)
+string(REPLACE "," ";" font_packages "${FONT_PACKAGES}")
+foreach(package IN LISTS font_packages)
+    configure_file(/usr/share/doc/${package}/copyright ${staging}/licenses/${package}.txt COPYONLY)
+endforeach()
 
 # A page that lists them: static servers need not list a folder.
 file(GLOB_RECURSE licences RELATIVE ${staging}/licenses ${staging}/licenses/*)

@@ -1,0 +1,38 @@
+# Reads data/layout-fonts.txt, the one list of the layout's fonts, into
+#   VELMORA_LAYOUT_FONTS          their files, as Debian installs them
+#   VELMORA_LAYOUT_FONT_PACKAGES  the Debian packages that hold them
+# and writes layoutfonts.h, which names each role's family to the widgets.
+set(layout_fonts_list ${PROJECT_SOURCE_DIR}/data/layout-fonts.txt)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${layout_fonts_list})
+file(STRINGS ${layout_fonts_list} rows REGEX "^[^#]")
+set(VELMORA_LAYOUT_FONTS)
+set(VELMORA_LAYOUT_FONT_PACKAGES)
+set(families)
+set(roles)
+foreach(row IN LISTS rows)
+    string(REPLACE "|" ";" fields "${row}")
+    list(LENGTH fields count)
+    if(NOT count EQUAL 4)
+        message(FATAL_ERROR "data/layout-fonts.txt: not role|family|package|file: ${row}")
+    endif()
+    list(GET fields 0 role)
+    list(GET fields 1 family)
+    list(GET fields 2 package)
+    list(GET fields 3 font_file)
+    list(APPEND VELMORA_LAYOUT_FONTS ${font_file})
+    list(APPEND VELMORA_LAYOUT_FONT_PACKAGES ${package})
+    if(NOT "${role}" IN_LIST roles)
+        list(APPEND roles ${role})
+        string(APPEND families "inline constexpr char ${role}Family[] = \"${family}\";\n")
+    endif()
+endforeach()
+list(REMOVE_DUPLICATES VELMORA_LAYOUT_FONT_PACKAGES)
+
+set(layout_fonts_header ${PROJECT_BINARY_DIR}/generated/ui/layoutfonts.h)
+file(CONFIGURE OUTPUT ${layout_fonts_header} CONTENT [[
+// Made by cmake/layout-fonts.cmake from data/layout-fonts.txt: the family of each role.
+#pragma once
+
+namespace velmora::layoutfonts {
+@families@} // namespace velmora::layoutfonts
+]] @ONLY)
