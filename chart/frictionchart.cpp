@@ -34,7 +34,9 @@ void FLD4_Graph(const FlowState& state, DrawingSurface& surface)
     }
 
     surface.clear();
-    surface.setScale(-0.5f, -8.0f, float(Mmax), 1.0f);
+    static_assert(frictionChartScale.x2 == float(Mmax));
+    const ChartScale& scale = frictionChartScale;
+    surface.setScale(scale.x1, scale.y1, scale.x2, scale.y2);
 
     surface.line(0.0f, 0.0f, 0.0f, axisTop, std::nullopt);
     for (int j = 1; j <= Mmax; ++j)

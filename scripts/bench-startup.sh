@@ -4,8 +4,9 @@
 # with the same menu bar, over RUNS runs each (default 15), taken in turn. Prints both
 # medians, their ratio, and each one's median peak memory as /usr/bin/time -v reports it,
 # as a Markdown table (only its rows with ROWS_ONLY=1, for scripts/bench.sh).
-set -euo pipefail
-source "$(dirname "$0")/setup.sh"
+source "$(dirname "$0")/lib/common.sh"
+parse_options "RUNS=N scripts/bench-startup.sh" -- "$@"
+at_most_operands 0
 runs=${RUNS:-15}
 
 ensure_packages "${build_packages[@]}" xvfb xauth time libx11-dev libxdamage-dev
@@ -15,7 +16,6 @@ build >/dev/null
 
 bench=$velmora_build/benchmarks
 start_xvfb 1024x768x24
-trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
 
 # One run: "milliseconds KiB".
 measure() {

@@ -2,8 +2,9 @@
 # Runs every benchmark and prints one Markdown table: the core (Google Benchmark), one
 # calculate click per mode on the real window (QBENCHMARK), and start-up against a bare
 # Qt window (scripts/bench-startup.sh). Timings come from the Release build in build/.
-set -euo pipefail
-source "$(dirname "$0")/setup.sh"
+source "$(dirname "$0")/lib/common.sh"
+parse_options "scripts/bench.sh" -- "$@"
+at_most_operands 0
 
 ensure_packages "${build_packages[@]}" libbenchmark-dev xvfb xauth time libx11-dev libxdamage-dev
 # Configured again, so that packages installed just now (Google Benchmark) are found.

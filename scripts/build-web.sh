@@ -12,15 +12,13 @@
 #     --qt-only       only make sure Qt for WebAssembly is cached
 #     --if-qt-cached  build and test only where Qt for WebAssembly is cached already; else
 #                     say so and succeed (CI has no time for Qt's first build)
-set -euo pipefail
-usage() { echo "usage: scripts/build-web.sh [--qt-only | --if-qt-cached]" >&2; exit 2; }
+source "$(dirname "$0")/lib/common.sh"
+parse_options "scripts/build-web.sh [--qt-only | --if-qt-cached]" --qt-only --if-qt-cached -- "$@"
+at_most_operands 0
+[ $# -le 1 ] || usage_error "--qt-only and --if-qt-cached exclude each other"
 mode=${1:-}
-case "$mode" in "" | --qt-only | --if-qt-cached) ;; *) usage ;; esac
-[ $# -le 1 ] || usage
-step_name=build-web
-export VELMORA_BUILD_DIR=$(cd "$(dirname "$0")/.." && pwd)/build-web
-source "$(dirname "$0")/setup.sh"
-source "$(dirname "$0")/web/qt.sh"
+velmora_build=$(build_folder web)
+source "$velmora_root/scripts/web/qt.sh"
 
 if [ "$mode" = --if-qt-cached ] && ! qt_for_web_cached; then
     echo "skipped: no Qt for WebAssembly cached; run scripts/build-web.sh"
@@ -28,7 +26,7 @@ if [ "$mode" = --if-qt-cached ] && ! qt_for_web_cached; then
 fi
 ensure_packages "${web_packages[@]}"
 for tool in emcc em++ node pyftsubset brotli zip; do
-    command -v "$tool" >/dev/null || { echo "build-web: $tool is missing after installing packages" >&2; exit 1; }
+    command -v "$tool" >/dev/null || die "$tool is missing after installing packages"
 done
 ensure_qt_for_web
 [ "$mode" = --qt-only ] && exit 0
@@ -51,8 +49,11 @@ cmake --build "$velmora_build" >"$log_dir/build.log" 2>&1 || die_with_log "build
 echo "Velmora for the browser: built in $velmora_build"
 
 "$velmora_root/scripts/test-web.sh"
+# The page check finds its way by the program's own layout table.
+export VELMORA_LAYOUT_TABLE=$velmora_build/layout-table.txt
+write_layout_table "$VELMORA_LAYOUT_TABLE"
 node "$velmora_root/scripts/web/check-page.js" "$velmora_build/site" "$velmora_build/look" ||
-    { echo "build-web: the page check failed; its screenshots are in $velmora_build/look" >&2; exit 1; }
+    die "the page check failed; its screenshots are in $velmora_build/look"
 
 # The zip and the sums, made afresh: a failed run leaves none that looks whole.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$velmora_build/CMakeCache.txt")

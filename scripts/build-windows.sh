@@ -12,26 +12,27 @@
 #     --qt-only       only make sure Qt for Windows is cached
 #     --if-qt-cached  build and test only where Qt for Windows is cached already; else
 #                     say so and succeed (CI has no time for Qt's first build)
-set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+parse_options "scripts/build-windows.sh [--qt-only | --if-qt-cached]" --qt-only --if-qt-cached -- "$@"
+at_most_operands 0
+[ $# -le 1 ] || usage_error "--qt-only and --if-qt-cached exclude each other"
 mode=${1:-}
-step_name=build-windows
-export VELMORA_BUILD_DIR=$(cd "$(dirname "$0")/.." && pwd)/build-windows
-source "$(dirname "$0")/setup.sh"
-source "$(dirname "$0")/windows/qt.sh"
+velmora_build=$(build_folder windows)
+source "$velmora_root/scripts/windows/qt.sh"
 
 # The cross compilers (posix threads, as Qt 6 needs), Debian's Qt for its host tools and
 # its source's unpacking, GoogleTest's source, makensis, Wine to run the tests, icoutils
 # for the program's icon, and the fonts the windows are laid out for.
 windows_packages=(cmake ninja-build perl dpkg-dev qt6-base-dev g++-mingw-w64-x86-64-posix
                   mingw-w64-x86-64-dev googletest nsis wine wine64 icoutils
-                  fonts-urw-base35 fonts-dejavu-extra)
+                  "${layout_font_packages[@]}")
 if [ "$mode" = --if-qt-cached ] && ! qt_for_windows_cached; then
     echo "skipped: no Qt for Windows cached; run scripts/build-windows.sh"
     exit 0
 fi
 ensure_packages "${windows_packages[@]}"
 for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres makensis wine icotool; do
-    command -v "$tool" >/dev/null || { echo "build-windows: $tool is missing after installing packages" >&2; exit 1; }
+    command -v "$tool" >/dev/null || die "$tool is missing after installing packages"
 done
 
 ensure_qt_for_windows

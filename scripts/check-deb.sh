@@ -11,17 +11,17 @@
 # With --install-cycle it checks the package's life instead: apt installs it with what it
 # needs, the program starts (offscreen), apt removes and purges it, and no file of it is
 # left behind. That needs root and a machine without velmora installed; elsewhere it
-# reports itself skipped (exit status 77).
+# reports itself skipped (exit status 77). A cycle that stops half-way purges the package
+# and what apt pulled in with it all the same.
 #
 #   scripts/check-deb.sh [--install-cycle] [BUILD_DIR]      (BUILD_DIR default: build/)
-set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+parse_options "scripts/check-deb.sh [--install-cycle] [BUILD_DIR]" --install-cycle -- "$@"
+at_most_operands 1
 install_cycle=false
-if [ "${1:-}" = "--install-cycle" ]; then
-    install_cycle=true
-    shift
-fi
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
+[ -z "${option[--install-cycle]:-}" ] || install_cycle=true
+root=$velmora_root
+build=$(cd "${operands[0]:-$(build_folder linux)}" && pwd)
 if $install_cycle; then
     if [ "$(id -u)" -ne 0 ]; then
         echo "SKIPPED: installing the package needs root"
@@ -35,7 +35,8 @@ fi
 
 cd "$build"
 rm -f velmora_*.deb
-cpack -G DEB >/dev/null 2>&1
+mkdir -p logs
+cpack -G DEB >logs/package-deb.log 2>&1 || die_with_log "building the Debian package" "$build/logs/package-deb.log"
 deb=$build/$(ls velmora_*.deb)
 status=0
 fail() {
@@ -43,7 +44,7 @@ fail() {
     status=1
 }
 unpacked=$(mktemp -d)
-trap 'rm -rf "$unpacked"' EXIT
+on_exit "rm -rf '$unpacked'"
 
 check_contents() {
     contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
@@ -63,7 +64,7 @@ check_contents() {
     done
 
     depends=$(dpkg-deb -f "$deb" Depends)
-    for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-urw-base35 fonts-dejavu-extra; do
+    for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 "${layout_font_packages[@]}"; do
         grep -q "$needed" <<<"$depends" || fail "$deb does not depend on $needed (Depends: $depends)"
     done
     # Velmora runs natively on Wayland desktops when Qt's Wayland plugin is there.
@@ -104,6 +105,14 @@ check_contents() {
     [ $status -eq 0 ] || echo "$hardening"
 }
 
+# Purges every package installed since the list BEFORE was taken, velmora among them.
+purge_what_came() {
+    local came
+    came=$(comm -13 "$1" <(packages) || true)
+    [ -z "$came" ] || DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq $came >/dev/null 2>&1
+}
+packages() { dpkg-query -W -f='${db:Status-Status} ${Package}\n' | awk '$1 == "installed" {print $2}' | sort; }
+
 check_install_cycle() {
     # Everything a package may leave, not what apt and dpkg keep of their own.
     filesystem() {
@@ -111,12 +120,13 @@ check_install_cycle() {
             \( -path /var/lib/dpkg -o -path /var/lib/apt -o -path /var/cache -o -path /var/log \
                -o -path /var/tmp -o -path /var/lib/ucf -o -path /var/lib/systemd \) -prune -o -print | sort
     }
-    packages() { dpkg-query -W -f='${db:Status-Status} ${Package}\n' | awk '$1 == "installed" {print $2}' | sort; }
     work=$(mktemp -d)
-    trap 'rm -rf "$unpacked" "$work"' EXIT
+    on_exit "rm -rf '$work'"
     filesystem >"$work/files-before"
     packages >"$work/packages-before"
     export DEBIAN_FRONTEND=noninteractive
+    # Whatever stops the cycle, the machine is left with the packages it had.
+    on_exit 'purge_what_came "$work/packages-before"'
     apt-get install -y -qq "$deb" >/dev/null
     # What apt pulled in beside it goes again with it, as piuparts does.
     pulled_in=$(comm -13 "$work/packages-before" <(packages) | grep -vx velmora || true)

@@ -2,10 +2,12 @@
 # Fuzzes the leading-number rule and the result text with libFuzzer for a fixed time
 # (seconds, default 30) from a fixed seed, starting from the examples in tests/fuzz/seeds.
 # Installs what is missing (clang among it) and builds in build-fuzz/.
-set -euo pipefail
-seconds=${1:-30}
-export VELMORA_BUILD_DIR=$(cd "$(dirname "$0")/.." && pwd)/build-fuzz
-source "$(dirname "$0")/setup.sh"
+source "$(dirname "$0")/lib/common.sh"
+parse_options "scripts/fuzz.sh [SECONDS]" -- "$@"
+at_most_operands 1
+seconds=${operands[0]:-30}
+[[ $seconds =~ ^[0-9]+$ ]] || usage_error "not a number of seconds: $seconds"
+velmora_build=$(build_folder fuzz)
 
 ensure_packages "${build_packages[@]}" "${fuzz_packages[@]}"
 # A folder configured for another compiler cannot be switched to clang: start it afresh.
@@ -20,7 +22,7 @@ build numbertext_fuzz
 
 # The corpus grows in a scratch folder; the committed seeds stay as they are.
 corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
+on_exit "rm -rf '$corpus'"
 cp "$velmora_root"/tests/fuzz/seeds/* "$corpus"/
 "$velmora_build/tests/fuzz/numbertext_fuzz" -seed=1 -max_total_time="$seconds" -print_final_stats=1 \
     "$corpus" 2>&1 | tail -n 12

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Velmora (the program alone, not its tests) and starts it.
-set -euo pipefail
-source "$(dirname "$0")/setup.sh"
+source "$(dirname "$0")/lib/common.sh"
+parse_options "scripts/run.sh [-DNAME=VALUE...]" '-D*' -- "$@"
+set -- "${operands[@]}"
+for definition in "$@"; do
+    [[ $definition == -D* ]] || usage_error "not a CMake definition: $definition"
+done
 
 ensure_packages "${build_packages[@]}"
 configure "$@"

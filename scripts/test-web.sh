@@ -3,8 +3,9 @@
 # the core suites under Node.js, the widget suites as pages in headless Chromium. The
 # checks of the Linux desktop and of the Debian package, and the suites a page cannot
 # run, are listed as skipped, with their reason.
-set -euo pipefail
-build=$(cd "$(dirname "$0")/.." && pwd)/build-web
-[ -f "$build/CMakeCache.txt" ] || { echo "no browser build in $build; run scripts/build-web.sh" >&2; exit 1; }
+# Arguments go to CTest.
+source "$(dirname "$0")/lib/common.sh"
+build=$(build_folder web)
+[ -f "$build/CMakeCache.txt" ] || die "no browser build in $build; run scripts/build-web.sh"
 cd "$build"
 ctest --output-on-failure "$@"

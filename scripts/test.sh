@@ -4,15 +4,17 @@
 #   scripts/test.sh --sanitize [CMake options]  the whole suite under AddressSanitizer and
 #                                              UndefinedBehaviorSanitizer, in build-sanitize/
 # Then, outside the sanitizer build, a short fixed-seed fuzzing run of the text conversions.
-set -euo pipefail
-
+source "$(dirname "$0")/lib/common.sh"
+parse_options "scripts/test.sh [--sanitize] [-DNAME=VALUE...]" --sanitize '-D*' -- "$@"
+set -- "${operands[@]}"
+for definition in "$@"; do
+    [[ $definition == -D* ]] || usage_error "not a CMake definition: $definition"
+done
 sanitize=false
-if [ "${1:-}" = "--sanitize" ]; then
+if [ -n "${option[--sanitize]:-}" ]; then
     sanitize=true
-    shift
-    export VELMORA_BUILD_DIR=${VELMORA_BUILD_DIR:-$(cd "$(dirname "$0")/.." && pwd)/build-sanitize}
+    velmora_build=${VELMORA_BUILD_DIR:-$(build_folder sanitize)}
 fi
-source "$(dirname "$0")/setup.sh"
 
 ensure_packages "${build_packages[@]}" "${test_packages[@]}"
 if $sanitize; then

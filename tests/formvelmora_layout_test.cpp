@@ -2,6 +2,7 @@
 // visibility, the option group, the tab order and the gas of the load step.
 
 #include "ui/formvelmora.h"
+#include "ui/picturebox.h"
 
 #include "tests/support/windowdriver.h"
 
@@ -10,6 +11,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -91,6 +93,7 @@ private slots:
     void boxesLieAboveLabels_data();
     void boxesLieAboveLabels();
     void clickAtTheGammaBoxLeftEdgeTypesIntoIt();
+    void printedTableFindsEveryControlWhereTheWindowHasIt();
 };
 
 void FormVelmoraLayoutTest::control_data()
@@ -335,6 +338,39 @@ void FormVelmoraLayoutTest::clickAtTheGammaBoxLeftEdgeTypesIntoIt()
 
     w.calculate();
     QCOMPARE(w.c.Text_TTstar->text(), QStringLiteral("0.7187")); // γ = 1.3, M = 2
+}
+
+// The outside checks click where velmora-layout-table says a control is: each of its rows
+// must name a control of the window at its place in the client area (a picture box's
+// children counted from its outer corner, as the printer says).
+void FormVelmoraLayoutTest::printedTableFindsEveryControlWhereTheWindowHasIt()
+{
+#ifndef VELMORA_LAYOUT_TABLE_TOOL
+    QSKIP("velmora-layout-table is a tool of the Linux build");
+#else
+    QProcess printer;
+    printer.start(QStringLiteral(VELMORA_LAYOUT_TABLE_TOOL), {});
+    QVERIFY(printer.waitForFinished(30000));
+    QCOMPARE(printer.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(printer.readAllStandardOutput()).split(u'\n');
+
+    WindowDriver driver;
+    const QWidget* client = driver.window.centralWidget();
+    qsizetype rows = 0;
+    for (const QString& line : lines) {
+        const QStringList f = line.split(u' ');
+        if (f.size() != 13 || f[0] != u"control" || f[1] != u"Form_Velmora")
+            continue;
+        ++rows;
+        const auto* w = driver.window.findChild<QWidget*>(f[2]);
+        QVERIFY2(w, qPrintable(f[2]));
+        QPoint corner = w->mapTo(client, QPoint(0, 0));
+        if (auto* picture = qobject_cast<const velmora::PictureBox*>(w->parentWidget()))
+            corner -= picture->contentsRect().topLeft();
+        QCOMPARE(QRect(f[9].toInt(), f[10].toInt(), f[11].toInt(), f[12].toInt()), QRect(corner, w->size()));
+    }
+    QCOMPARE(rows, qsizetype(std::size(expectedControls)));
+#endif
 }
 
 QTEST_MAIN(FormVelmoraLayoutTest)

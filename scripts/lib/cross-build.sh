@@ -1,7 +1,6 @@
 # Qt and GoogleTest built from Debian's own sources for another platform: the pieces that
-# the Windows and the browser builds share. Sourced after setup.sh; the caller sets
-# step_name (the script's name, for messages). Nothing here touches the machine outside
-# the cache folder.
+# the Windows and the browser builds share. Sourced after common.sh. Nothing here touches
+# the machine outside the cache folder.
 #
 # The cache, ${XDG_CACHE_HOME:-$HOME/.cache}/velmora/, is shared by every clone. Each Qt
 # there holds .complete once whole, and is used only then.
@@ -10,13 +9,6 @@ velmora_cache=${XDG_CACHE_HOME:-$HOME/.cache}/velmora
 
 # Debian's version of the source package, e.g. 6.4.2+dfsg-10: that of the host tools.
 qt_debian_version() { dpkg-query -W -f='${source:Version}' qt6-base-dev; }
-
-# Stops with a message that names what failed and the log to read.
-die_with_log() {
-    echo "${step_name:-velmora}: $1 failed; see $2" >&2
-    tail -n 15 "$2" | cut -c1-300 >&2 || true
-    exit 1
-}
 
 # The deb-src twins of the Debian archives apt already uses, in a private apt folder: the
 # machine's own apt sources stay as they are. Unpacks the source into WORK/qtbase.

@@ -4,7 +4,7 @@
 // click from the press to the next frame drawn, and what a first visit transfers. Prints
 // Markdown table rows. A frame is drawn when the page's canvas is first drawn on: a
 // wrapper on the canvas drawing calls, put in before the page's own scripts, notes when.
-//   node scripts/web/bench-page.js VELMORA_SITE BARE_SITE [RUNS]
+//   VELMORA_LAYOUT_TABLE=FILE node scripts/web/bench-page.js VELMORA_SITE BARE_SITE [RUNS]
 'use strict';
 const path = require('path');
 const { Browser, serve, decodePng } = require('./chromium.js');

@@ -11,13 +11,13 @@
 //   - a site that lacks velmora.wasm says so in the page;
 //   - the console shows no error.
 // Leaves its screenshots in OUT; about.png is the README's docs/browser.png.
-//   node scripts/web/check-page.js SITE OUT
+//   VELMORA_LAYOUT_TABLE=FILE node scripts/web/check-page.js SITE OUT
 'use strict';
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { Browser, serve, decodePng } = require('./chromium.js');
-const { lightYellow, blue, centres, boxOf, findMainWindow } = require('./mainwindow.js');
+const { lightYellow, blue, centres, chartPoint, boxOf, findMainWindow } = require('./mainwindow.js');
 
 const site = path.resolve(process.argv[2] || '');
 const out = path.resolve(process.argv[3] || 'look');
@@ -117,8 +117,7 @@ class Visit {
 
     // Blue marker pixels within 6 px of the chart point (M, 4fL*/D).
     expectMarker(image, M, F) {
-        const x = Math.round((this.chart.x + (M + 0.5) / 5.5 * this.chart.w) * this.scale);
-        const y = Math.round((this.chart.y + (-F + 8) / 9 * this.chart.h) * this.scale);
+        const [x, y] = chartPoint(this.chart, M, F).map((v) => Math.round(v * this.scale));
         const n = near(image, blue, x, y, 6 * this.scale);
         n > 0 ? pass(`marker at M = ${M}: ${n} blue pixels`) : fail(`no marker at M = ${M}, 4fL*/D = ${F}`);
     }

@@ -4,13 +4,44 @@
 const fs = require('fs');
 const path = require('path');
 
-const lightYellow = [255, 255, 192];
-const blue = [0, 0, 255];
+// The program's own layout table, as velmora-layout-table prints it; the shell script that
+// runs a check writes it and names it in VELMORA_LAYOUT_TABLE.
+function readLayoutTable(file) {
+    if (!file || !fs.existsSync(file))
+        throw new Error('VELMORA_LAYOUT_TABLE names no layout table (the scripts write it with velmora-layout-table)');
+    const table = { controls: {}, colours: {}, scales: {}, texts: {} };
+    for (const line of fs.readFileSync(file, 'utf8').split('\n')) {
+        const fields = line.split(' ');
+        if (fields[0] === 'control' && fields[1] === 'Form_Velmora') {
+            const [x, y, w, h] = fields.slice(9, 13).map(Number);
+            table.controls[fields[2]] = { kind: fields[3], x, y, w, h };
+        } else if (fields[0] === 'colour') {
+            table.colours[fields[1]] = fields.slice(2, 5).map(Number);
+        } else if (fields[0] === 'scale') {
+            const [x1, y1, x2, y2] = fields.slice(2, 6).map(Number);
+            table.scales[fields[1]] = { x1, y1, x2, y2 };
+        } else if (fields[0] === 'text') {
+            table.texts[fields[1]] = fields.slice(2).join(' ');
+        }
+    }
+    return table;
+}
+const table = readLayoutTable(process.env.VELMORA_LAYOUT_TABLE);
+const lightYellow = table.colours.chartBackground;
+const blue = table.colours.marker;
+const picture = table.controls.Picture1;
+const chartScale = table.scales.Picture1;
 
-// The controls' centres from the client area's top left (scripts/lib/control-centres.txt).
-const centres = Object.fromEntries(fs.readFileSync(path.join(__dirname, '../lib/control-centres.txt'), 'utf8')
-    .split('\n').filter((line) => line && !line.startsWith('#'))
-    .map((line) => line.split(/\s+/)).map(([name, x, y]) => [name, [Number(x), Number(y)]]));
+// Where a click on a control lands, from the client area's top left: its centre, or for an
+// option button its round indicator, at the left end.
+const centres = Object.fromEntries(Object.entries(table.controls).map(([name, c]) =>
+    [name, [c.kind === 'OptionButton' ? c.x + 7 : c.x + Math.floor(c.w / 2), c.y + Math.floor(c.h / 2)]]));
+
+// The place of the chart point (M, 4fL*/D) in the chart's drawing area CHART.
+function chartPoint(chart, M, F) {
+    const s = chartScale;
+    return [chart.x + (M - s.x1) / (s.x2 - s.x1) * chart.w, chart.y + (-F - s.y1) / (s.y2 - s.y1) * chart.h];
+}
 
 // The bounding box of the pixels of one colour inside REGION (all of the image if none).
 function boxOf(image, colour, region = { x: 0, y: 0, w: image.width, h: image.height }) {
@@ -59,16 +90,16 @@ function chartArea(image, minimum) {
 // pixels, from a screenshot at SCALE device pixels a CSS pixel; null before the chart is
 // drawn whole.
 function findMainWindow(image, scale = 1) {
-    const area = chartArea(image, 200 * scale);
-    if (!area || area.w < 240 * scale || area.h < 168 * scale)
+    const area = chartArea(image, (picture.w - 49) * scale);
+    if (!area || area.w < (picture.w - 9) * scale || area.h < (picture.h - 9) * scale)
         return null;
     const chart = { x: area.x / scale, y: area.y / scale, w: area.w / scale, h: area.h / scale };
-    // The chart's frame is 249 px wide with its border; its top left is at (8, 208).
-    const border = (249 - chart.w) / 2;
-    const client = { x: chart.x - 8 - border, y: chart.y - 208 - border };
+    // The drawing area is the picture box less its frame's border.
+    const border = (picture.w - chart.w) / 2;
+    const client = { x: chart.x - picture.x - border, y: chart.y - picture.y - border };
     const main = { x: client.x, y: client.y - 24, w: chart.x + chart.w + 8 - client.x,
                    h: chart.y + chart.h + 32 - client.y };
     return { chart, client, main };
 }
 
-module.exports = { lightYellow, blue, centres, boxOf, chartArea, findMainWindow };
+module.exports = { table, lightYellow, blue, centres, chartPoint, boxOf, chartArea, findMainWindow };

@@ -1,6 +1,6 @@
 # Qt for WebAssembly, built with Debian's emscripten from the source of Debian's own
 # qt6-base, the same version as Debian's host tools (moc, rcc, uic), which the build uses.
-# Sourced by build-web.sh, after setup.sh. Nothing here touches the machine outside the
+# Sourced by build-web.sh, after lib/common.sh. Nothing here touches the machine outside the
 # cache folder, ${XDG_CACHE_HOME:-$HOME/.cache}/velmora/:
 #   qt-VERSION-wasm-emscripten-EMVERSION/  Qt, installed, whole once it holds .complete
 #   emsdk-EMVERSION/   the emscripten "SDK" folder Qt insists on: links to Debian's emcc

@@ -7,23 +7,28 @@
 #   - M = 2 gives 0.305 / 0.6667 / 0.4082 / 0.6124 / 1.6875 with a marker on the chart;
 #     4fL*/D = 0.5 gives 0.5977 and 2.8604;
 #   - the About menu opens the About window as a window of its own;
-#   - in a German locale the results read 0,305;
+#   - in a German locale the results read 0,305 (the locale is made in the check's own
+#     folder: the machine's locales stay as they are);
 #   - the portable folder from the zip runs and writes nothing outside itself;
 #   - the uninstaller (/S) leaves nothing behind.
 # Leaves screenshots in build-windows/look/; the one of M = 2 with the About window open
-# is the README's docs/windows.png.
+# is the README's docs/windows.png. Where to click and what to look for come from the
+# program's own layout table (velmora-layout-table); every wait polls, with a limit.
 #   scripts/windows/check-installed.sh SETUP.EXE ZIP
-set -euo pipefail
-source "$(dirname "$0")/../setup.sh"
-setup_exe=$(realpath "${1:?installer}")
-zip_file=$(realpath "${2:?zip}")
-ensure_packages xvfb xauth xdotool xclip imagemagick unzip locales
-look=$velmora_root/build-windows/look
+source "$(dirname "$0")/../lib/common.sh"
+parse_options "scripts/windows/check-installed.sh SETUP.EXE ZIP" -- "$@"
+[ ${#operands[@]} -eq 2 ] || usage_error "an installer and a zip, please"
+setup_exe=$(realpath "${operands[0]}")
+zip_file=$(realpath "${operands[1]}")
+[ -f "$setup_exe" ] && [ -f "$zip_file" ] || die "no such installer or zip: ${operands[*]}"
+ensure_packages xvfb xauth xdotool xclip imagemagick unzip locales wine wine64
+look=$(build_folder windows)/look
 rm -rf "$look" && mkdir -p "$look"
+write_layout_table "$look/layout-table.txt"
 
 export WINEPREFIX=$look/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 start_xvfb 1024x768x24
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb_pid 2>/dev/null || true' EXIT
+on_exit 'wineserver -k 2>/dev/null'
 wineboot --init >/dev/null 2>&1
 wineserver --wait
 
@@ -39,7 +44,7 @@ windows_files() {
 }
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 
-# --- Install -----------------------------------------------------------------------------
+# --- Install ----------------------------------------------------------------------------
 windows_files >"$look/files-before-install"
 wine "$setup_exe" /S
 wineserver --wait
@@ -55,10 +60,40 @@ ls "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmor
 shot() { import -window root "$look/$1.png"; }
 pixel() { convert "$look/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
 
-declare -A at=()
-while read -r name x y; do
-    [[ -z $name || $name == \#* ]] || at[$name]="$x $y"
-done <"$velmora_root/scripts/lib/control-centres.txt"
+# The main window's controls: where a click lands from the client area's top left (an
+# option button's round indicator, at its left end; any other control's centre); the
+# picture box's place and size; the chart's scale and colours; the message texts.
+declare -A at=() colour=() text=()
+while read -r line; do
+    read -r what a b c d e f g h i j k l <<<"$line"
+    case "$what" in
+    control)
+        [ "$a" = Form_Velmora ] || continue
+        if [ "$c" = OptionButton ]; then at[$b]="$((i + 7)) $((j + l / 2))"; else at[$b]="$((i + k / 2)) $((j + l / 2))"; fi
+        [ "$b" != Picture1 ] || read -r picture_x picture_y picture_w picture_h <<<"$i $j $k $l"
+        ;;
+    scale) read -r scale_x1 scale_y1 scale_x2 scale_y2 <<<"$b $c $d $e" ;;
+    colour) colour[$a]="rgb($b,$c,$d)" ;;
+    text) text[$a]=${line#text "$a" } ;;
+    esac
+done <"$look/layout-table.txt"
+title=${text[applicationTitle]}
+
+# The chart's drawing area, blank light yellow at start, anchors every other place: once
+# it is drawn whole (its picture box less a border of a few pixels), it sets chart_* and
+# client_*.
+find_chart() {
+    shot start
+    local box
+    box=$(convert "$look/start.png" -fill black +opaque "${colour[chartBackground]}" -format '%@' info:)
+    read -r chart_w chart_h chart_x chart_y <<<"$(sed 's/[x+]/ /g' <<<"$box")"
+    [ "${chart_w:-0}" -ge $((picture_w - 9)) ] && [ "${chart_h:-0}" -ge $((picture_h - 9)) ] || return 1
+    local border=$(((picture_w - chart_w) / 2))
+    client_x=$((chart_x - picture_x - border))
+    client_y=$((chart_y - picture_y - border))
+}
+visible_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+main_window_shown() { main_window=$(visible_windows "^$title\$" | head -n 1) && [ -n "$main_window" ]; }
 
 start_program() { # EXE [environment...]
     local exe=$1
@@ -67,70 +102,57 @@ start_program() { # EXE [environment...]
     program_pid=$!
     # Left where Wine puts it: with no window manager, Wine 10 does not follow a window
     # moved from outside and takes clicks as meant for its old place.
-    main_window=$(xdotool search --sync --onlyvisible --name '^Velmora$' | head -n 1)
-    sleep 1
-    # The chart's drawing area, blank light yellow at start, anchors every other place.
-    shot start
-    local box
-    box=$(convert "$look/start.png" -fill black +opaque "rgb(255,255,192)" -format '%@' info:)
-    # WxH+X+Y of the area inside the chart's frame: 249 x 177 px with the frame.
-    read -r chart_w chart_h chart_x chart_y <<<"$(sed 's/[x+]/ /g' <<<"$box")"
-    local border=$(((249 - chart_w) / 2))
-    client_x=$((chart_x - 8 - border))
-    client_y=$((chart_y - 208 - border))
+    wait_until 60 "the main window" main_window_shown || die "the program showed no main window"
+    wait_until 30 "the chart to be drawn" find_chart || die "the chart was never drawn"
 }
 click() { # CONTROL
     read -r x y <<<"${at[$1]}"
     xdotool mousemove $((client_x + x)) $((client_y + y)) click 1
-    sleep 0.3
 }
+# A double-click selects the whole number; the clipboard then has it. The clipboard is
+# emptied first, so that the copy is known to have arrived.
+read_box() { # BOX
+    read -r x y <<<"${at[$1]}"
+    printf '' | xclip -i -selection clipboard
+    xdotool mousemove $((client_x + x)) $((client_y + y)) click --repeat 2 --delay 80 1 key ctrl+c
+    wait_until 5 "the copy of $1" clipboard_filled && xclip -o -selection clipboard 2>/dev/null
+}
+clipboard_filled() { [ -n "$(xclip -o -selection clipboard 2>/dev/null)" ]; }
+box_reads() { [ "$(read_box "$1" 2>/dev/null)" = "$2" ]; }
 type_into() { # BOX TEXT
     click "$1"
     xdotool key ctrl+a type --delay 50 "$2"
-    sleep 0.5
+    wait_until 10 "$1 to read $2" box_reads "$1" "$2" || fail "typing $2 into $1 did not reach it"
 }
-# A double-click selects the whole number; the clipboard then has it.
-read_box() { # BOX
-    read -r x y <<<"${at[$1]}"
-    xdotool mousemove $((client_x + x)) $((client_y + y)) click --repeat 2 --delay 80 1
-    sleep 0.2
-    xdotool key ctrl+c
-    sleep 0.3
-    xclip -o -selection clipboard 2>/dev/null || true
-}
+# The results of a calculation arrive once the click is handled: each is polled for.
 expect_box() { # BOX TEXT WHAT
-    local got
-    got=$(read_box "$1")
-    [ "$got" = "$2" ] && echo "  $3: $1 reads $got" || fail "$3: $1 reads '$got', not '$2'"
+    if wait_until 10 "$1 to read $2" box_reads "$1" "$2"; then
+        echo "  $3: $1 reads $2"
+    else
+        fail "$3: $1 reads '$(read_box "$1" || true)', not '$2'"
+    fi
 }
-# Blue marker pixels within 6 px of the chart point (M, 4fL*/D).
+# Marker pixels within 6 px of the chart point (M, 4fL*/D).
 expect_marker() { # SHOT M F
-    local x y
-    x=$(awk -v m="$2" -v w="$chart_w" 'BEGIN {printf "%d", (m + 0.5) / 5.5 * w}')
-    y=$(awk -v f="$3" -v h="$chart_h" 'BEGIN {printf "%d", (-f + 8) / 9 * h}')
-    local blue
-    blue=$(convert "$look/$1.png" -crop 13x13+$((chart_x + x - 6))+$((chart_y + y - 6)) +repage \
-        -fuzz 30% -fill white +opaque "rgb(0,0,255)" -fill black -opaque "rgb(0,0,255)" \
+    local x y marker
+    x=$(awk -v m="$2" -v a="$scale_x1" -v b="$scale_x2" -v w="$chart_w" 'BEGIN {printf "%d", (m - a) / (b - a) * w}')
+    y=$(awk -v f="$3" -v a="$scale_y1" -v b="$scale_y2" -v h="$chart_h" 'BEGIN {printf "%d", (-f - a) / (b - a) * h}')
+    marker=$(convert "$look/$1.png" -crop 13x13+$((chart_x + x - 6))+$((chart_y + y - 6)) +repage \
+        -fuzz 30% -fill white +opaque "${colour[marker]}" -fill black -opaque "${colour[marker]}" \
         -format '%[fx:round(w*h*(1-mean))]' info:)
-    [ "$blue" -gt 0 ] && echo "  marker at M = $2: $blue blue pixels" || fail "no marker at M = $2, 4fL*/D = $3"
+    [ "$marker" -gt 0 ] && echo "  marker at M = $2: $marker marker pixels" || fail "no marker at M = $2, 4fL*/D = $3"
 }
-# Alt+F4, as a user closes it; Wine's background services end with the server.
+program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+# Alt+F4 on each window, as a user closes them: the program ends with its last window, the
+# About window included where it is open. Wine's background services end with the server.
 close_program() {
-    local window attempt
-    # The program ends with its last window, the About window included where it is open.
-    for attempt in 1 2 3; do
-        for window in $(xdotool search --onlyvisible --name '^(About|Velmora)$' || true); do
-            xdotool windowfocus "$window" key alt+F4 2>/dev/null || true
-            sleep 0.5
-        done
-        for _ in $(seq 20); do
-            kill -0 "$program_pid" 2>/dev/null || break 2
-            sleep 0.1
-        done
+    local window
+    for window in $(visible_windows "^(${text[aboutCaption]}|$title)\$" || true); do
+        xdotool windowfocus "$window" key alt+F4 2>/dev/null || true
     done
-    kill -0 "$program_pid" 2>/dev/null && fail "the program did not end on Alt+F4"
+    wait_until 15 "the program to end on Alt+F4" program_ended || fail "the program did not end on Alt+F4"
     wineserver -k 2>/dev/null || true
-    sleep 1
+    wineserver --wait
 }
 
 echo "the installed program:"
@@ -140,28 +162,27 @@ start_program "C:\\Program Files\\Velmora\\velmora.exe"
 expect_box Text_gama 1.4 "at start"
 
 # No mode: a message box with its text (Ctrl+C copies a message box's text on Windows).
+message_box_shown() { box_window=$(visible_windows "^$title\$" | grep -vx "$main_window" | head -n 1) && [ -n "$box_window" ]; }
+message_box_gone() { ! message_box_shown; }
+message_copied() { xclip -o -selection clipboard 2>/dev/null | grep -qF "${text[chooseInputParameter]}"; }
 click Command1
-box_window=""
-for _ in $(seq 50); do
-    box_window=$(xdotool search --onlyvisible --name '^Velmora$' | grep -vx "$main_window" | head -n 1 || true)
-    [ -n "$box_window" ] && break
-    sleep 0.1
-done
-[ -n "$box_window" ] || fail "no message box opened"
-xdotool windowfocus "$box_window" key ctrl+c
-sleep 0.3
-xclip -o -selection clipboard | grep -q "choose an input parameter" &&
-    echo "  message box: choose an input parameter" || fail "the message box does not say 'choose an input parameter'"
-shot message-box
-xdotool key Return
-sleep 1.5
+if wait_until 10 "a message box" message_box_shown; then
+    printf '' | xclip -i -selection clipboard
+    xdotool windowfocus "$box_window" key ctrl+c
+    wait_until 5 "the message's text" message_copied && echo "  message box: ${text[chooseInputParameter]}" ||
+        fail "the message box does not say '${text[chooseInputParameter]}'"
+    shot message-box
+    xdotool key Return
+    wait_until 10 "the message box to close" message_box_gone || fail "Return left the message box open"
+else
+    fail "no message box opened"
+fi
 
 click Option_M
 type_into Text_Msub 2
 click Command1
-sleep 0.5
-shot mach-2
 expect_box Text_FLD4 0.305 "M = 2"
+shot mach-2
 expect_box Text_TTstar 0.6667 "M = 2"
 expect_box Text_PPstar 0.4082 "M = 2"
 expect_box Text_RoRostar 0.6124 "M = 2"
@@ -169,32 +190,37 @@ expect_box Text_PoPostar 1.6875 "M = 2"
 expect_marker mach-2 2 0.3049965
 
 # The About menu, just above the client area's top left.
+about_shown() { about_window=$(visible_windows "^${text[aboutCaption]}\$" | head -n 1) && [ -n "$about_window" ]; }
+about_moved() { [[ $(xdotool getwindowgeometry "$about_window") == *"Position: $((client_x + 300)),40"* ]]; }
 xdotool mousemove $((client_x + 20)) $((client_y - 10)) click 1
-about_window=$(xdotool search --sync --onlyvisible --name '^About$' | head -n 1)
-xdotool windowmove "$about_window" $((client_x + 300)) 40
-sleep 0.5
-[ -n "$about_window" ] && echo "  the About window is open beside the main window" || fail "no About window"
+if wait_until 10 "the About window" about_shown; then
+    xdotool windowmove "$about_window" $((client_x + 300)) 40
+    wait_until 5 "the About window to move" about_moved || true
+    echo "  the About window is open beside the main window"
+else
+    fail "no About window"
+fi
 shot windows
 
 click Option_FLD4
 type_into Text_FLD4 0.5
 click Command1
-sleep 0.5
-shot friction-0.5
 expect_box Text_Msub 0.5977 "4fL*/D = 0.5"
+shot friction-0.5
 expect_box Text_Msup 2.8604 "4fL*/D = 0.5"
 close_program
 
 echo "in a German locale:"
-grep -q '^de_DE.UTF-8' /etc/locale.gen 2>/dev/null || echo 'de_DE.UTF-8 UTF-8' >>/etc/locale.gen
-locale -a | grep -qi '^de_DE.utf8$' || locale-gen >/dev/null
-start_program "C:\\Program Files\\Velmora\\velmora.exe" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+# Made into the check's folder and found through LOCPATH: /etc and the machine's locale
+# archive stay as they are.
+localedef -i de_DE -f UTF-8 "$look/locales/de_DE.UTF-8" 2>/dev/null ||
+    [ -d "$look/locales/de_DE.UTF-8" ] || die "localedef could not make de_DE.UTF-8"
+start_program "C:\\Program Files\\Velmora\\velmora.exe" LOCPATH="$look/locales" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 click Option_M
 type_into Text_Msub 2
 click Command1
-sleep 0.5
-shot german
 expect_box Text_FLD4 0,305 "M = 2, German"
+shot german
 close_program
 
 # --- The portable folder ------------------------------------------------------------------
@@ -208,7 +234,6 @@ start_program "$folder/velmora.exe"
 click Option_M
 type_into Text_Msub 2
 click Command1
-sleep 0.5
 expect_box Text_FLD4 0.305 "portable, M = 2"
 close_program
 windows_files >"$look/files-after-portable"
@@ -216,13 +241,12 @@ written=$(comm -13 "$look/files-before-portable" "$look/files-after-portable")
 [ -z "$written" ] && echo "  wrote nothing outside its folder" || fail "the portable program wrote: $written"
 
 # --- Uninstall ------------------------------------------------------------------------------
-# The uninstaller copies itself away and returns at once; the copy does the work.
+# The uninstaller copies itself away and returns at once; the copy does the work, and is
+# done when Wine's server has nothing left to run.
 wine "$installed/Uninstall.exe" /S
-for _ in $(seq 100); do
-    [ -e "$installed" ] || break
-    sleep 0.2
-done
-sleep 2
+uninstalled() { [ ! -e "$installed" ]; }
+wait_until 30 "the uninstaller to remove $installed" uninstalled || fail "the uninstaller left $installed"
+wineserver --wait
 windows_files >"$look/files-after-uninstall"
 left=$(comm -13 "$look/files-before-install" "$look/files-after-uninstall")
 [ -z "$left" ] && echo "uninstalled: no file left behind" || fail "left behind after uninstalling: $left"

@@ -1,6 +1,6 @@
 # Qt for Windows, cross-built with MinGW-w64 from the source of Debian's own qt6-base,
 # the same version as Debian's host tools (moc, rcc, uic), which the cross build uses.
-# Sourced by build-windows.sh, after setup.sh. Nothing here touches the machine outside
+# Sourced by build-windows.sh, after lib/common.sh. Nothing here touches the machine outside
 # the cache folder, ${XDG_CACHE_HOME:-$HOME/.cache}/velmora/:
 #   qt-VERSION-mingw64/  Qt, installed; holds .complete once whole, and is used only then
 #   toolchain/           the compiler settings that Qt's own toolchain file refers to

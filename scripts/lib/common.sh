@@ -1,0 +1,196 @@
+# The floor every script stands on, sourced first, not run:
+#     source "$(dirname "$0")/lib/common.sh"
+# It turns on -euo pipefail and gives
+#   velmora_root, velmora_build    the project's root and this script's build folder
+#                                  ($VELMORA_BUILD_DIR, else build/)
+#   build_folder KIND              a build folder: linux, sanitize, fuzz, windows or web
+#   log, die, die_with_log         messages under the script's name, on standard error
+#   parse_options                  the script's arguments, checked against its usage line
+#   wait_until                     a poll with a time limit, where a sleep would guess
+#   on_exit                        what to end or undo when the script exits, however it does
+#   start_xvfb                     a private X server, ended on exit
+#   ensure_packages, *_packages    the Debian packages each kind of work needs
+#   configure, build               the CMake steps in velmora_build
+set -euo pipefail
+
+velmora_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+script_name=$(basename "$0" .sh)
+
+build_folder() {
+    case "$1" in
+    linux) echo "$velmora_root/build" ;;
+    sanitize | fuzz | windows | web) echo "$velmora_root/build-$1" ;;
+    *) die "no build folder of kind $1" ;;
+    esac
+}
+velmora_build=${VELMORA_BUILD_DIR:-$(build_folder linux)}
+
+log() { echo "$script_name: $*" >&2; }
+die() {
+    log "$*"
+    exit 1
+}
+# Stops with a message that names the step that failed and the log to read.
+die_with_log() {
+    log "$1 failed; see $2"
+    tail -n 15 "$2" | cut -c1-300 >&2 || true
+    exit 1
+}
+
+# parse_options USAGE ALLOWED... -- ARGUMENTS...
+# Each argument that is one of ALLOWED sets option[ARGUMENT]=1; an ALLOWED pattern with a
+# * (such as -D*, CMake's definitions) passes what it matches on among the operands,
+# with every argument not starting with a dash. Any other option is refused with the
+# usage line, exit status 2.
+declare -A option=()
+operands=()
+usage_line=""
+parse_options() {
+    usage_line=$1
+    shift
+    local allowed=() argument pattern
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do
+        allowed+=("$1")
+        shift
+    done
+    [ $# -eq 0 ] || shift
+    for argument in "$@"; do
+        if [[ $argument == -* ]]; then
+            for pattern in "${allowed[@]}"; do
+                # shellcheck disable=SC2053 # the pattern is a glob on purpose
+                if [[ $pattern == *'*'* && $argument == $pattern ]]; then
+                    operands+=("$argument")
+                    continue 2
+                elif [ "$argument" = "$pattern" ]; then
+                    option[$argument]=1
+                    continue 2
+                fi
+            done
+            usage_error "unknown option $argument"
+        fi
+        operands+=("$argument")
+    done
+}
+usage_error() {
+    log "$1"
+    echo "usage: $usage_line" >&2
+    exit 2
+}
+# at_most_operands N: refuses more than N operands.
+at_most_operands() { [ ${#operands[@]} -le "$1" ] || usage_error "too many arguments: ${operands[*]}"; }
+
+# wait_until SECONDS WHAT COMMAND...: runs COMMAND until it succeeds, and returns 1 with a
+# message naming WHAT it waited for once SECONDS have passed.
+wait_until() {
+    local limit=$1 what=$2
+    shift 2
+    local deadline=$(($(date +%s%N) + limit * 1000000000))
+    until "$@"; do
+        if [ "$(date +%s%N)" -ge $deadline ]; then
+            log "waited ${limit} s for $what, in vain"
+            return 1
+        fi
+        sleep 0.05 # the period of the poll
+    done
+}
+
+# on_exit COMMAND: runs COMMAND (as eval) when the script exits, on an error or a signal
+# too; the last one registered runs first.
+exit_actions=()
+on_exit() {
+    exit_actions=("$*" "${exit_actions[@]}")
+    trap run_exit_actions EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+}
+run_exit_actions() {
+    local action
+    for action in "${exit_actions[@]}"; do
+        eval "$action" || true
+    done
+}
+
+# Installs only the packages that dpkg does not already know as installed.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            as_root=(sudo)
+        else
+            log "Velmora needs these packages; please install them as root:"
+            die "  apt-get install ${missing[*]}"
+        fi
+    fi
+    echo "Installing ${missing[*]}"
+    # Through env, which sudo keeps: a debconf question must not block an unattended install.
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The packages of the fonts the windows are laid out with, from their list.
+mapfile -t layout_font_packages < <(grep -v '^#' "$velmora_root/data/layout-fonts.txt" | cut -d'|' -f3 | sort -u)
+build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev "${layout_font_packages[@]}")
+# The tests also validate the desktop files, build the Debian package (dpkg-shlibdeps and
+# file, which CPack runs) and check it with lintian and hardening-check (devscripts), and
+# run the windows as a native client of a headless weston.
+test_packages=(desktop-file-utils appstream dpkg-dev file lintian devscripts weston qt6-wayland)
+# The fuzzing run of the text conversions: clang with libFuzzer and the sanitizer runtimes.
+fuzz_packages=(clang libclang-rt-dev)
+
+# The browser program: Debian's emscripten with Debian's Qt for its host tools and source,
+# GoogleTest's source and Node.js for the core suites, fonttools to subset the fonts the
+# page carries, brotli and zip for the site, Chromium for the page checks.
+web_packages=(cmake ninja-build dpkg-dev emscripten qt6-base-dev qt6-base-dev-tools googletest nodejs
+              fonttools brotli zip chromium "${layout_font_packages[@]}")
+
+# Starts Xvfb (package xvfb) on a display no one uses, exports DISPLAY once it accepts
+# clients, and ends it when the script exits; its process id is in xvfb_pid. SIZE as
+# WIDTHxHEIGHTxDEPTH.
+start_xvfb() {
+    local size=${1:-1024x768x24} number_file
+    number_file=$(mktemp)
+    # Xvfb picks a free display and writes its number when it is ready for clients.
+    Xvfb -displayfd 3 -screen 0 "$size" 3>"$number_file" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    on_exit "kill $xvfb_pid 2>/dev/null; rm -f '$number_file'"
+    xvfb_ready() { [ -s "$number_file" ] || { kill -0 "$xvfb_pid" 2>/dev/null && return 1; die "Xvfb ended at start"; }; }
+    wait_until 10 "Xvfb to accept clients" xvfb_ready || die "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$number_file")"
+}
+
+# Configures once; extra arguments go to CMake (e.g. -DCMAKE_BUILD_TYPE=Debug) and make it
+# configure again.
+configure() {
+    if [ ! -f "$velmora_build/CMakeCache.txt" ] || [ $# -gt 0 ]; then
+        cmake -S "$velmora_root" -B "$velmora_build" -G Ninja "$@"
+    fi
+}
+
+# Builds the named targets, or everything; a second run rebuilds only what changed.
+build() {
+    cmake --build "$velmora_build" ${1:+--target "$@"}
+}
+
+# write_layout_table FILE: the windows' layout tables and the chart's facts, as the
+# program's own build prints them (app/layouttable.cpp), into FILE for the outside checks;
+# builds the printer in the Linux build folder first.
+write_layout_table() {
+    local linux_build log
+    linux_build=$(build_folder linux)
+    ensure_packages "${build_packages[@]}"
+    log=$(mktemp)
+    {
+        [ -f "$linux_build/CMakeCache.txt" ] || cmake -S "$velmora_root" -B "$linux_build" -G Ninja
+        cmake --build "$linux_build" --target velmora_layout_table
+    } >"$log" 2>&1 || die_with_log "building velmora-layout-table" "$log"
+    rm -f "$log"
+    "$linux_build/app/velmora-layout-table" >"$1"
+}
