@@ -3,9 +3,9 @@
 # the core suites under Node.js, the widget suites as pages in headless Chromium. The
 # checks of the Linux desktop and of the Debian package, and the suites a page cannot
 # run, are listed as skipped, with their reason.
-# Arguments go to CTest.
 source "$(dirname "$0")/lib/common.sh"
+parse_options "scripts/test-web.sh [-- CTEST-OPTIONS...]" -- "$@"
 build=$(build_folder web)
 [ -f "$build/CMakeCache.txt" ] || die "no browser build in $build; run scripts/build-web.sh"
 cd "$build"
-ctest --output-on-failure "$@"
+ctest --output-on-failure "${operands[@]}"

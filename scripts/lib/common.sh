@@ -40,8 +40,8 @@ die_with_log() {
 # parse_options USAGE ALLOWED... -- ARGUMENTS...
 # Each argument that is one of ALLOWED sets option[ARGUMENT]=1; an ALLOWED pattern with a
 # * (such as -D*, CMake's definitions) passes what it matches on among the operands,
-# with every argument not starting with a dash. Any other option is refused with the
-# usage line, exit status 2.
+# with every argument not starting with a dash and everything after a "--". Any other
+# option is refused with the usage line, exit status 2.
 declare -A option=()
 operands=()
 usage_line=""
@@ -54,8 +54,13 @@ parse_options() {
         shift
     done
     [ $# -eq 0 ] || shift
+    local rest=false
     for argument in "$@"; do
-        if [[ $argument == -* ]]; then
+        if ! $rest && [ "$argument" = -- ]; then
+            rest=true
+            continue
+        fi
+        if ! $rest && [[ $argument == -* ]]; then
             for pattern in "${allowed[@]}"; do
                 # shellcheck disable=SC2053 # the pattern is a glob on purpose
                 if [[ $pattern == *'*'* && $argument == $pattern ]]; then

@@ -3,8 +3,11 @@
 # it: the page, the program, and what the service worker keeps for working offline (all
 # but the licences).
 #   scripts/web/site-sizes.sh SITE
-set -euo pipefail
-site=${1:?site folder}
+source "$(dirname "$0")/../lib/common.sh"
+parse_options "scripts/web/site-sizes.sh SITE" -- "$@"
+[ ${#operands[@]} -eq 1 ] || usage_error "one site folder, please"
+site=${operands[0]}
+[ -d "$site" ] || die "no such folder: $site"
 cd "$site"
 total_raw=0 total_gzip=0 total_brotli=0
 printf '%-28s %10s %10s %10s\n' file raw gzip brotli

@@ -5,8 +5,11 @@
 # imported by something. Wine supplies DLLs that Windows lacks, so running the program
 # under Wine cannot show this.
 #   scripts/windows/check-dlls.sh FOLDER
-set -euo pipefail
-folder=${1:?program folder}
+source "$(dirname "$0")/../lib/common.sh"
+parse_options "scripts/windows/check-dlls.sh FOLDER" -- "$@"
+[ ${#operands[@]} -eq 1 ] || usage_error "one program folder, please"
+folder=${operands[0]}
+[ -d "$folder" ] || die "no such folder: $folder"
 objdump=x86_64-w64-mingw32-objdump
 mingw_lib=/usr/x86_64-w64-mingw32/lib
 lower() { tr '[:upper:]' '[:lower:]'; }
