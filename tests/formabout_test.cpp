@@ -190,12 +190,18 @@ void FormAboutTest::bothWindowsCarryTheIcon()
     AboutWindowReference reference;
     velmora::testing::MessageRecorder messages;
     velmora::Form_Velmora window(messages, reference);
+    velmora::showAtOwnSize(window);
     reference.show();
-    for (const QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(reference.window())}) {
+    for (QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(reference.window())}) {
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        // Given once the first frame is out.
+        QTRY_VERIFY(!w->windowIcon().isNull());
         const QIcon icon = w->windowIcon();
-        QVERIFY(!icon.isNull());
         QCOMPARE(icon.pixmap(16, 16).size(), QSize(16, 16));
         QCOMPARE(icon.pixmap(32, 32).size(), QSize(32, 32));
+        // Only the sizes a window shows: the larger ones are the desktop's.
+        for (const QSize size : icon.availableSizes())
+            QVERIFY2(size.width() <= 64, qPrintable(QStringLiteral("%1 px").arg(size.width())));
     }
 }
 

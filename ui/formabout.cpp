@@ -19,7 +19,7 @@ Form_About::Form_About()
     presentWithRole<Form_About, QAccessible::Window>();
     setObjectName(QStringLiteral("Form_About"));
     setWindowTitle(fromUtf8(aboutCaption));
-    setWindowIcon(applicationIcon());
+    setIconAfterFirstFrame(*this);
     // Opens at the size of its layout and accepts any larger size the window system gives
     // it (see Form_Velmora); the labels stay where the layout puts them.
     const QSize layoutSize(pixelsFromTwips(aboutWindowWidth), pixelsFromTwips(aboutWindowHeight));

@@ -26,7 +26,7 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
 {
     setObjectName(QStringLiteral("Form_Velmora"));
     setWindowTitle(fromUtf8(applicationTitle));
-    setWindowIcon(applicationIcon());
+    setIconAfterFirstFrame(*this);
     setFont(fontFor(ControlFont::Interface));
     // No buttons at all in the page: a maximise button would bring back the system menu,
     // which Qt 6.4's page draws as a close button.

@@ -71,13 +71,50 @@ void addBundledFonts()
 
 QIcon applicationIcon()
 {
-    // Every size the resources carry; each file knows its own.
+    // A window shows its icon at 16 to 64 pixels; the larger sizes serve the desktop's
+    // menus and Windows' Explorer, which take them from the installed files. Decoding
+    // them too was most of what start-up did beyond a bare window.
+    constexpr int largestWindowIcon = 64;
     QIcon icon;
     const QDir icons(QStringLiteral(":/icons"));
-    for (const QString& file : icons.entryList({QStringLiteral("velmora-*.png")}))
-        icon.addFile(icons.filePath(file));
+    for (const QString& file : icons.entryList({QStringLiteral("velmora-*.png")})) {
+        const int size = file.section(u'-', 1).section(u'.', 0, 0).toInt();
+        if (size > 0 && size <= largestWindowIcon)
+            icon.addFile(icons.filePath(file), QSize(size, size));
+    }
     return icon;
 }
+
+namespace {
+
+// Watches a window for its first paint, then sets the icon after that paint's frame has
+// been handed to the window system. Owned by the window; gone once it has done its work.
+class IconAfterFirstFrame final : public QObject {
+public:
+    explicit IconAfterFirstFrame(QWidget& window) : QObject(&window), window_(window)
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &window_ && event->type() == QEvent::Paint) {
+            window_.removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                &window_, [&window = window_] { window.setWindowIcon(applicationIcon()); },
+                Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
+} // namespace
+
+void setIconAfterFirstFrame(QWidget& window) { new IconAfterFirstFrame(window); }
 
 QColor toQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 

@@ -43,8 +43,11 @@ enum class ControlFont {
 // Linux installation takes them from the system. Call once the application exists.
 void addBundledFonts();
 
-// Velmora's icon, for the title bars of both windows.
+// Velmora's icon, for the title bars of both windows: the sizes up to 64 pixels.
 [[nodiscard]] QIcon applicationIcon();
+// Gives the window that icon once its first frame is out: the icon is no part of what the
+// window shows, and decoding it first would hold the frame back.
+void setIconAfterFirstFrame(QWidget& window);
 
 [[nodiscard]] QColor toQColor(const Rgb& rgb);
 
