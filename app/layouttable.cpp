@@ -65,14 +65,16 @@ void printWindow(const char* window, int width, int height, std::span<const Cont
                 pixelsFromTwips(height));
     // A container comes before what it holds, as the window is built.
     std::map<std::string_view, PixelBox> corners;
-    for (const ControlSpec& c : table) {
-        const PixelBox container = c.container.empty() ? PixelBox{} : corners.at(c.container);
-        const PixelBox corner{container.x + pixelsFromTwips(c.left), container.y + pixelsFromTwips(c.top)};
-        corners[c.name] = corner;
-        const std::string containerName = c.container.empty() ? "-" : std::string(c.container);
-        std::printf("control %s %.*s %s %s %d %d %d %d %d %d %d %d\n", window, int(c.name.size()),
-                    c.name.data(), kindName(c.builds.kind), containerName.c_str(), c.left, c.top, c.width,
-                    c.height, corner.x, corner.y, pixelsFromTwips(c.width), pixelsFromTwips(c.height));
+    for (const ControlSpec& row : table) {
+        const PixelBox container = row.container.empty() ? PixelBox{} : corners.at(row.container);
+        const PixelBox corner{container.x + pixelsFromTwips(row.left),
+                              container.y + pixelsFromTwips(row.top)};
+        corners[row.name] = corner;
+        const std::string containerName = row.container.empty() ? "-" : std::string(row.container);
+        std::printf("control %s %.*s %s %s %d %d %d %d %d %d %d %d\n", window, int(row.name.size()),
+                    row.name.data(), kindName(row.builds.kind), containerName.c_str(), row.left, row.top,
+                    row.width, row.height, corner.x, corner.y, pixelsFromTwips(row.width),
+                    pixelsFromTwips(row.height));
     }
 }
 
@@ -93,9 +95,9 @@ void printAccessibleNames(int argc, char* argv[])
     velmora::SilentMessenger messenger;
     velmora::AboutWindowReference about;
     const velmora::Form_Velmora window(messenger, about);
-    for (const ControlSpec& c : velmora::mainWindowControls()) {
+    for (const ControlSpec& row : velmora::mainWindowControls()) {
         const auto* control =
-            window.findChild<QWidget*>(QString::fromUtf8(c.name.data(), qsizetype(c.name.size())));
+            window.findChild<QWidget*>(QString::fromUtf8(row.name.data(), qsizetype(row.name.size())));
         if (!control)
             continue;
         QString name = control->accessibleName();

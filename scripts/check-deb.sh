@@ -105,11 +105,19 @@ check_contents() {
     [ $status -eq 0 ] || echo "$hardening"
 }
 
-# Purges every package installed since the list BEFORE was taken, velmora among them.
-purge_what_came() {
-    local came
-    came=$(comm -13 "$1" <(packages) || true)
-    [ -z "$came" ] || DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq $came >/dev/null 2>&1
+# Purges velmora and what apt pulled in with it, where a cycle stopped before doing so.
+undo_install() {
+    local left=()
+    case "$(dpkg-query -W -f='${db:Status-Status}' velmora 2>/dev/null)" in
+    "" | not-installed) ;;
+    *) left+=(velmora) ;;
+    esac
+    local package
+    for package in ${pulled_in:-}; do
+        [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ] || left+=("$package")
+    done
+    [ ${#left[@]} -eq 0 ] ||
+        DEBIAN_FRONTEND=noninteractive apt-get "${apt_waits_for_lock[@]}" purge -y -qq "${left[@]}" >/dev/null 2>&1
 }
 packages() { dpkg-query -W -f='${db:Status-Status} ${Package}\n' | awk '$1 == "installed" {print $2}' | sort; }
 
@@ -126,8 +134,9 @@ check_install_cycle() {
     packages >"$work/packages-before"
     export DEBIAN_FRONTEND=noninteractive
     # Whatever stops the cycle, the machine is left with the packages it had.
-    on_exit 'purge_what_came "$work/packages-before"'
-    apt-get install -y -qq "$deb" >/dev/null
+    pulled_in=""
+    on_exit undo_install
+    apt-get "${apt_waits_for_lock[@]}" install -y -qq "$deb" >/dev/null
     # What apt pulled in beside it goes again with it, as piuparts does.
     pulled_in=$(comm -13 "$work/packages-before" <(packages) | grep -vx velmora || true)
     echo "apt installed $(basename "$deb") and pulled in: ${pulled_in:-nothing}"
@@ -137,20 +146,20 @@ check_install_cycle() {
     QT_QPA_PLATFORM=offscreen timeout 3 /usr/bin/velmora >/dev/null 2>&1 || started=$?
     [ $started -eq 124 ] || fail "the installed velmora did not keep running (exit status $started)"
 
-    apt-get remove -y -qq velmora >/dev/null
+    apt-get "${apt_waits_for_lock[@]}" remove -y -qq velmora >/dev/null
     [ "$(dpkg-query -W -f='${db:Status-Status}' velmora 2>/dev/null)" != installed ] ||
         fail "velmora is still installed after apt remove"
     [ ! -e /usr/bin/velmora ] || fail "apt remove left /usr/bin/velmora"
     # Without configuration files dpkg forgets a removed package; apt purge has then
     # nothing left to purge (and cannot find a package it knew only from a file).
     if [ "$(dpkg-query -W -f='${db:Status-Status}' velmora 2>/dev/null)" = config-files ]; then
-        apt-get purge -y -qq velmora >/dev/null
+        apt-get "${apt_waits_for_lock[@]}" purge -y -qq velmora >/dev/null
     fi
     case "$(dpkg-query -W -f='${db:Status-Status}' velmora 2>/dev/null)" in
     "" | not-installed) ;;
     *) fail "dpkg still knows velmora after apt purge" ;;
     esac
-    [ -z "$pulled_in" ] || apt-get purge -y -qq $pulled_in >/dev/null
+    [ -z "$pulled_in" ] || apt-get "${apt_waits_for_lock[@]}" purge -y -qq $pulled_in >/dev/null
 
     filesystem >"$work/files-after"
     left=$(comm -13 "$work/files-before" "$work/files-after")

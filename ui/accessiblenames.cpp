@@ -10,7 +10,7 @@ namespace velmora {
 
 namespace {
 
-using C = MainWindowControls;
+using Controls = MainWindowControls;
 
 struct AccessibleText {
     ControlMember control;
@@ -19,16 +19,17 @@ struct AccessibleText {
 };
 
 constexpr AccessibleText accessibleTexts[] = {
-    {control<&C::Text_gama>, "Ratio of specific heats γ", ""},
-    {control<&C::Text_Msub>, "Mach number",
+    {control<&Controls::Text_gama>, "Ratio of specific heats γ", ""},
+    {control<&Controls::Text_Msub>, "Mach number",
      "The Mach number to calculate from; in the 4fL*/D mode, the subsonic solution"},
-    {control<&C::Text_Msup>, "Supersonic Mach number", "The supersonic solution in the 4fL*/D mode"},
-    {control<&C::Text_FLD4>, "Friction parameter 4fL*/D", ""},
-    {control<&C::Text_TTstar>, "Temperature ratio T/T*", ""},
-    {control<&C::Text_PPstar>, "Pressure ratio p/p*", ""},
-    {control<&C::Text_RoRostar>, "Density ratio ρ/ρ*", ""},
-    {control<&C::Text_PoPostar>, "Stagnation pressure ratio p0/p0*", ""},
-    {control<&C::Picture1>, "4fL*/D against Mach number", ""}, // the chart describes itself as it changes
+    {control<&Controls::Text_Msup>, "Supersonic Mach number", "The supersonic solution in the 4fL*/D mode"},
+    {control<&Controls::Text_FLD4>, "Friction parameter 4fL*/D", ""},
+    {control<&Controls::Text_TTstar>, "Temperature ratio T/T*", ""},
+    {control<&Controls::Text_PPstar>, "Pressure ratio p/p*", ""},
+    {control<&Controls::Text_RoRostar>, "Density ratio ρ/ρ*", ""},
+    {control<&Controls::Text_PoPostar>, "Stagnation pressure ratio p0/p0*", ""},
+    {control<&Controls::Picture1>, "4fL*/D against Mach number",
+     ""}, // the chart describes itself as it changes
 };
 
 } // namespace

@@ -16,14 +16,14 @@ namespace velmora {
 
 namespace {
 
-using C = MainWindowControls;
+using Controls = MainWindowControls;
 
 // Shown again by every calculation, in this order.
 constexpr ControlMember resultFields[] = {
-    control<&C::Label_M>,      control<&C::Label_FLD4>,     control<&C::Label_PPstar>,
-    control<&C::Label_TTstar>, control<&C::Label_RoRoStar>, control<&C::Label_PoPoStar>,
-    control<&C::Text_Msub>,    control<&C::Text_FLD4>,      control<&C::Text_PPstar>,
-    control<&C::Text_TTstar>,  control<&C::Text_RoRostar>,  control<&C::Text_PoPostar>,
+    control<&Controls::Label_M>,      control<&Controls::Label_FLD4>,     control<&Controls::Label_PPstar>,
+    control<&Controls::Label_TTstar>, control<&Controls::Label_RoRoStar>, control<&Controls::Label_PoPoStar>,
+    control<&Controls::Text_Msub>,    control<&Controls::Text_FLD4>,      control<&Controls::Text_PPstar>,
+    control<&Controls::Text_TTstar>,  control<&Controls::Text_RoRostar>,  control<&Controls::Text_PoPostar>,
 };
 
 double read(const QLineEdit* box) { return leadingNumber(box->text().toStdString()); }
@@ -38,9 +38,10 @@ bool allFinite(std::initializer_list<double> values)
     return true;
 }
 
-void calculateForMach(FlowState& flow, const MainWindowControls& c, ChartView& chart, Messenger& messenger)
+void calculateForMach(FlowState& flow, const MainWindowControls& controls, ChartView& chart,
+                      Messenger& messenger)
 {
-    const double M = read(c.Text_Msub);
+    const double M = read(controls.Text_Msub);
     if (M == 0.0) {
         messenger.showMessage(inputValueThenClick);
         return;
@@ -50,7 +51,7 @@ void calculateForMach(FlowState& flow, const MainWindowControls& c, ChartView& c
         messenger.showMessage(machMustBePositive);
         return;
     }
-    c.Text_Msup->setVisible(false);
+    controls.Text_Msup->setVisible(false);
     const double F = flow.FLD4_for_M(M);
 
     // The ratios are tried on a copy first, so that a click without finite results
@@ -65,11 +66,11 @@ void calculateForMach(FlowState& flow, const MainWindowControls& c, ChartView& c
     chart.draw(flow);
     flow.oranlar(M);
     chart.mark(M, F);
-    write(c.Text_TTstar, flow.TTstar);
-    write(c.Text_PPstar, flow.PPstar);
-    write(c.Text_RoRostar, flow.RoRostar);
-    write(c.Text_PoPostar, flow.PoPostar);
-    write(c.Text_FLD4, F);
+    write(controls.Text_TTstar, flow.TTstar);
+    write(controls.Text_PPstar, flow.PPstar);
+    write(controls.Text_RoRostar, flow.RoRostar);
+    write(controls.Text_PoPostar, flow.PoPostar);
+    write(controls.Text_FLD4, F);
 }
 
 // Writes the Mach number a search found, or "****" where it found none.
@@ -106,10 +107,10 @@ bool searchesMeetNonFinite(const FlowState& flow, double F)
            supersonicSearch(flow, F, M, silent).end == SearchEnd::NotFinite;
 }
 
-void calculateForFriction(const FlowState& flow, const MainWindowControls& c, ChartView& chart,
+void calculateForFriction(const FlowState& flow, const MainWindowControls& controls, ChartView& chart,
                           Messenger& messenger)
 {
-    const double F = read(c.Text_FLD4);
+    const double F = read(controls.Text_FLD4);
     if (!std::isfinite(F) || searchesMeetNonFinite(flow, F)) {
         messenger.showMessage(noFiniteResult);
         return;
@@ -117,12 +118,12 @@ void calculateForFriction(const FlowState& flow, const MainWindowControls& c, Ch
 
     double Msub = 0.0;
     const SearchResult subsonic = subsonicSearch(flow, F, Msub, messenger);
-    writeMach(c.Text_Msub, Msub, subsonic);
+    writeMach(controls.Text_Msub, Msub, subsonic);
 
     double Msup = 0.0;
     const SearchResult supersonic = supersonicSearch(flow, F, Msup, messenger);
-    c.Text_Msup->setVisible(true);
-    writeMach(c.Text_Msup, Msup, supersonic);
+    controls.Text_Msup->setVisible(true);
+    writeMach(controls.Text_Msup, Msup, supersonic);
 
     chart.draw(flow);
     if (subsonic.foundSolution())
@@ -133,29 +134,30 @@ void calculateForFriction(const FlowState& flow, const MainWindowControls& c, Ch
 
 } // namespace
 
-void runCalculateCommand(FlowState& flow, const MainWindowControls& c, ChartView& chart, Messenger& messenger)
+void runCalculateCommand(FlowState& flow, const MainWindowControls& controls, ChartView& chart,
+                         Messenger& messenger)
 {
     // γ ≤ 1 divides by zero or has no physical meaning; the last valid γ stays.
-    const double gama = read(c.Text_gama);
+    const double gama = read(controls.Text_gama);
     if (!(gama > 1.0) || !std::isfinite(gama)) {
         messenger.showMessage(gammaMustExceedOne);
         return;
     }
     flow.set_gama(gama);
 
-    const std::optional<InputMode> mode = selectedInputMode(c);
+    const std::optional<InputMode> mode = selectedInputMode(controls);
     if (!mode) {
         messenger.showMessage(chooseInputParameter);
         return;
     }
 
     for (const ControlMember& field : resultFields)
-        field(c)->setVisible(true);
+        field(controls)->setVisible(true);
 
     if (*mode == InputMode::Mach)
-        calculateForMach(flow, c, chart, messenger);
+        calculateForMach(flow, controls, chart, messenger);
     else
-        calculateForFriction(flow, c, chart, messenger);
+        calculateForFriction(flow, controls, chart, messenger);
 }
 
 } // namespace velmora

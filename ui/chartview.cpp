@@ -30,14 +30,14 @@ void ChartView::mark(double M, double F)
 QString ChartView::description() const
 {
     if (!drawn_)
-        return QObject::tr("Nothing drawn yet");
-    QString text = QObject::tr("γ = %1; ").arg(userResultText(gama_));
+        return QStringLiteral("Nothing drawn yet");
+    QString text = QStringLiteral("γ = %1; ").arg(userResultText(gama_));
     if (marks_.empty())
-        return text + QObject::tr("nothing marked");
+        return text + QStringLiteral("nothing marked");
     QStringList points;
     for (const auto& [mach, friction] : marks_)
-        points << QObject::tr("M = %1, 4fL*/D = %2").arg(userResultText(mach), userResultText(friction));
-    return text + QObject::tr("marked: ") + points.join(QStringLiteral("; "));
+        points << QStringLiteral("M = %1, 4fL*/D = %2").arg(userResultText(mach), userResultText(friction));
+    return text + QStringLiteral("marked: ") + points.join(QStringLiteral("; "));
 }
 
 } // namespace velmora

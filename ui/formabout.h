@@ -7,7 +7,8 @@
 namespace velmora {
 
 // The About window: a description, credits, a date and a contact address on light
-// yellow. It has no code of its own and no owner window.
+// yellow, built from its layout table; it does nothing beyond showing them, and has no
+// owner window.
 class Form_About : public QWidget {
     Q_OBJECT
 public:

@@ -16,8 +16,7 @@ namespace {
 
 enum class Setting { Unchanged, Show, Hide, ClearToSpace, White, Grey, AskForInput };
 
-using S = Setting;
-using C = MainWindowControls;
+using Controls = MainWindowControls;
 
 constexpr std::size_t indexOf(InputMode mode) { return static_cast<std::size_t>(mode); }
 
@@ -27,8 +26,8 @@ struct ModeOption {
 };
 
 constexpr ModeOption modeOptions[] = {
-    {InputMode::Mach, control<&C::Option_M>},
-    {InputMode::Friction, control<&C::Option_FLD4>},
+    {InputMode::Mach, control<&Controls::Option_M>},
+    {InputMode::Friction, control<&Controls::Option_FLD4>},
 };
 
 // Listed in the order of InputMode, so that a mode indexes its column of settings below.
@@ -49,52 +48,52 @@ struct ModeRow {
 
 // Applied in this order, one row after the other.
 constexpr ModeRow modeRows[] = {
-    {control<&C::Label_M>, {S::Show, S::Hide}},
-    {control<&C::Label_FLD4>, {S::Hide, S::Show}},
-    {control<&C::Label_PPstar>, {S::Hide, S::Hide}},
-    {control<&C::Label_TTstar>, {S::Hide, S::Hide}},
-    {control<&C::Label_RoRoStar>, {S::Hide, S::Hide}},
-    {control<&C::Label_PoPoStar>, {S::Hide, S::Hide}},
-    {control<&C::Text_Msub>, {S::Show, S::Hide}},
-    {control<&C::Text_Msup>, {S::Hide, S::Hide}},
-    {control<&C::Text_FLD4>, {S::Hide, S::Show}},
-    {control<&C::Text_PPstar>, {S::Hide, S::Hide}},
-    {control<&C::Text_TTstar>, {S::Hide, S::Hide}},
-    {control<&C::Text_RoRostar>, {S::Hide, S::Hide}},
-    {control<&C::Text_PoPostar>, {S::Hide, S::Hide}},
-    {control<&C::Text_Msub>, {S::ClearToSpace, S::Unchanged}},
-    {control<&C::Text_FLD4>, {S::Unchanged, S::ClearToSpace}},
-    {control<&C::Text_Msub>, {S::White, S::Grey}},
-    {control<&C::Text_Msup>, {S::Unchanged, S::Grey}},
-    {control<&C::Text_FLD4>, {S::Grey, S::White}},
-    {control<&C::Text_PPstar>, {S::Grey, S::Grey}},
-    {control<&C::Text_TTstar>, {S::Grey, S::Grey}},
-    {control<&C::Text_RoRostar>, {S::Grey, S::Grey}},
-    {control<&C::Text_PoPostar>, {S::Grey, S::Grey}},
-    {control<&C::Command1>, {S::AskForInput, S::AskForInput}},
+    {control<&Controls::Label_M>, {Setting::Show, Setting::Hide}},
+    {control<&Controls::Label_FLD4>, {Setting::Hide, Setting::Show}},
+    {control<&Controls::Label_PPstar>, {Setting::Hide, Setting::Hide}},
+    {control<&Controls::Label_TTstar>, {Setting::Hide, Setting::Hide}},
+    {control<&Controls::Label_RoRoStar>, {Setting::Hide, Setting::Hide}},
+    {control<&Controls::Label_PoPoStar>, {Setting::Hide, Setting::Hide}},
+    {control<&Controls::Text_Msub>, {Setting::Show, Setting::Hide}},
+    {control<&Controls::Text_Msup>, {Setting::Hide, Setting::Hide}},
+    {control<&Controls::Text_FLD4>, {Setting::Hide, Setting::Show}},
+    {control<&Controls::Text_PPstar>, {Setting::Hide, Setting::Hide}},
+    {control<&Controls::Text_TTstar>, {Setting::Hide, Setting::Hide}},
+    {control<&Controls::Text_RoRostar>, {Setting::Hide, Setting::Hide}},
+    {control<&Controls::Text_PoPostar>, {Setting::Hide, Setting::Hide}},
+    {control<&Controls::Text_Msub>, {Setting::ClearToSpace, Setting::Unchanged}},
+    {control<&Controls::Text_FLD4>, {Setting::Unchanged, Setting::ClearToSpace}},
+    {control<&Controls::Text_Msub>, {Setting::White, Setting::Grey}},
+    {control<&Controls::Text_Msup>, {Setting::Unchanged, Setting::Grey}},
+    {control<&Controls::Text_FLD4>, {Setting::Grey, Setting::White}},
+    {control<&Controls::Text_PPstar>, {Setting::Grey, Setting::Grey}},
+    {control<&Controls::Text_TTstar>, {Setting::Grey, Setting::Grey}},
+    {control<&Controls::Text_RoRostar>, {Setting::Grey, Setting::Grey}},
+    {control<&Controls::Text_PoPostar>, {Setting::Grey, Setting::Grey}},
+    {control<&Controls::Command1>, {Setting::AskForInput, Setting::AskForInput}},
 };
 
 void apply(QWidget* control, Setting setting)
 {
     switch (setting) {
-    case S::Unchanged:
+    case Setting::Unchanged:
         return;
-    case S::Show:
+    case Setting::Show:
         control->setVisible(true);
         return;
-    case S::Hide:
+    case Setting::Hide:
         control->setVisible(false);
         return;
-    case S::ClearToSpace:
+    case Setting::ClearToSpace:
         qobject_cast<QLineEdit*>(control)->setText(QStringLiteral(" "));
         return;
-    case S::White:
+    case Setting::White:
         setFixedColours(*control, Surface::TextBox, activeBox);
         return;
-    case S::Grey:
+    case Setting::Grey:
         setFixedColours(*control, Surface::TextBox, inactiveBox);
         return;
-    case S::AskForInput:
+    case Setting::AskForInput:
         qobject_cast<QAbstractButton*>(control)->setText(fromUtf8(inputValueThenClick));
         return;
     }

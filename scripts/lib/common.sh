@@ -115,6 +115,10 @@ run_exit_actions() {
     done
 }
 
+# Two scripts may install at once (a check beside the test suite): the second waits for
+# the first to let go of dpkg's lock rather than failing half-way.
+apt_waits_for_lock=(-o DPkg::Lock::Timeout=600)
+
 # Installs only the packages that dpkg does not already know as installed.
 ensure_packages() {
     local missing=()
@@ -136,8 +140,9 @@ ensure_packages() {
     fi
     echo "Installing ${missing[*]}"
     # Through env, which sudo keeps: a debconf question must not block an unattended install.
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_waits_for_lock[@]}" update -qq
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_waits_for_lock[@]}" install -y -qq \
+        --no-install-recommends "${missing[@]}"
 }
 
 # The packages of the fonts the windows are laid out with, from their list.
