@@ -213,6 +213,7 @@ close_program
 echo "in a German locale:"
 # Made into the check's folder and found through LOCPATH: /etc and the machine's locale
 # archive stay as they are.
+mkdir -p "$look/locales"
 localedef -i de_DE -f UTF-8 "$look/locales/de_DE.UTF-8" 2>/dev/null ||
     [ -d "$look/locales/de_DE.UTF-8" ] || die "localedef could not make de_DE.UTF-8"
 start_program "C:\\Program Files\\Velmora\\velmora.exe" LOCPATH="$look/locales" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
