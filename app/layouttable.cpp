@@ -36,22 +36,24 @@ using velmora::ControlKind;
 using velmora::ControlSpec;
 using velmora::pixelsFromTwips;
 
+struct KindName {
+    ControlKind kind;
+    const char* name;
+};
+constexpr KindName kindNames[] = {
+    {ControlKind::CommandButton, "CommandButton"},
+    {ControlKind::Frame, "Frame"},
+    {ControlKind::TextBox, "TextBox"},
+    {ControlKind::Label, "Label"},
+    {ControlKind::OptionButton, "OptionButton"},
+    {ControlKind::PictureBox, "PictureBox"},
+};
+
 const char* kindName(ControlKind kind)
 {
-    switch (kind) {
-    case ControlKind::CommandButton:
-        return "CommandButton";
-    case ControlKind::Frame:
-        return "Frame";
-    case ControlKind::TextBox:
-        return "TextBox";
-    case ControlKind::Label:
-        return "Label";
-    case ControlKind::OptionButton:
-        return "OptionButton";
-    case ControlKind::PictureBox:
-        return "PictureBox";
-    }
+    for (const KindName& k : kindNames)
+        if (k.kind == kind)
+            return k.name;
     return "?";
 }
 

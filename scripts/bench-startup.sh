@@ -11,10 +11,7 @@ parse_options "RUNS=N scripts/bench-startup.sh" -- "$@"
 at_most_operands 0
 runs=${RUNS:-15}
 
-ensure_packages "${build_packages[@]}" xvfb xauth time libx11-dev libxdamage-dev
-# Configured again, so that packages installed just now (libX11, libXdamage) are found.
-configure -DVELMORA_BUILD_BENCHMARKS=ON >/dev/null
-build >/dev/null
+build_benchmarks
 
 bench=$velmora_build/benchmarks
 # The floor is fair only when both bind their symbols at start, as the package does.
@@ -51,10 +48,7 @@ v_kb=$(cut -d' ' -f2 "$velmora_runs" | median)
 b_kb=$(cut -d' ' -f2 "$bare_runs" | median)
 rm -f "$velmora_runs" "$bare_runs"
 
-if [ -z "${ROWS_ONLY:-}" ]; then
-    echo "| benchmark | Velmora | bare Qt window | ratio |"
-    echo "|---|---|---|---|"
-fi
+[ -n "${ROWS_ONLY:-}" ] || bench_table_header
 awk -v v="$v_ms" -v b="$b_ms" -v n="$runs" \
     'BEGIN {printf "| start-up to first frame (median of %d) | %.1f ms | %.1f ms | %.2f |\n", n, v, b, v / b}'
 awk -v v="$v_kb" -v b="$b_kb" -v n="$runs" \

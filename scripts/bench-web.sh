@@ -22,8 +22,7 @@ cmake -S "$velmora_root" -B "$velmora_build" -DVELMORA_BUILD_BENCHMARKS=ON >/dev
 cmake --build "$velmora_build" --target velmora_site bare_window_site >"$velmora_build/logs/bench-build.log" 2>&1 ||
     die_with_log "building the sites to compare" "$velmora_build/logs/bench-build.log"
 
-echo "| benchmark | Velmora | bare Qt window | ratio |"
-echo "|---|---|---|---|"
+bench_table_header
 export VELMORA_LAYOUT_TABLE=$velmora_build/layout-table.txt
 write_layout_table "$VELMORA_LAYOUT_TABLE"
 node "$velmora_root/scripts/web/bench-page.js" "$velmora_build/site" "$velmora_build/bare-site" "${RUNS:-9}"

@@ -6,14 +6,10 @@ source "$(dirname "$0")/lib/common.sh"
 parse_options "scripts/bench.sh" -- "$@"
 at_most_operands 0
 
-ensure_packages "${build_packages[@]}" libbenchmark-dev xvfb xauth time libx11-dev libxdamage-dev
-# Configured again, so that packages installed just now (Google Benchmark) are found.
-configure -DVELMORA_BUILD_BENCHMARKS=ON >/dev/null
-build >/dev/null
+build_benchmarks
 bench=$velmora_build/benchmarks
 
-echo "| benchmark | Velmora | bare Qt window | ratio |"
-echo "|---|---|---|---|"
+bench_table_header
 "$bench/core_bench" --benchmark_format=json --benchmark_min_time=0.2 2>/dev/null |
     /usr/bin/python3 "$velmora_root/scripts/benchtable.py"
 QT_QPA_PLATFORM=offscreen "$bench/calculate_bench" -median 5 2>/dev/null |

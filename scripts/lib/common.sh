@@ -189,6 +189,25 @@ build() {
     cmake --build "$velmora_build" ${1:+--target "$@"}
 }
 
+# use_wine_prefix FOLDER: Wine's settings for running Velmora's Windows program quietly in
+# a prefix of its own, with neither Mono nor Gecko (no .NET, no browser engine needed).
+use_wine_prefix() {
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# The benchmarks, built in velmora_build with what they need (Google Benchmark, the X
+# libraries of the first-frame timer, Xvfb and GNU time); configured again, so that
+# packages installed just now are found. bench_table_header starts their Markdown table.
+build_benchmarks() {
+    ensure_packages "${build_packages[@]}" libbenchmark-dev xvfb xauth time libx11-dev libxdamage-dev
+    configure -DVELMORA_BUILD_BENCHMARKS=ON >/dev/null
+    build >/dev/null
+}
+bench_table_header() {
+    echo "| benchmark | Velmora | bare Qt window | ratio |"
+    echo "|---|---|---|---|"
+}
+
 # write_layout_table FILE: the windows' layout tables and the chart's facts, as the
 # program's own build prints them (app/layouttable.cpp), into FILE for the outside checks;
 # builds the printer in the Linux build folder first.

@@ -26,7 +26,7 @@ look=$(build_folder windows)/look
 rm -rf "$look" && mkdir -p "$look"
 write_layout_table "$look/layout-table.txt"
 
-export WINEPREFIX=$look/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+use_wine_prefix "$look/wineprefix"
 start_xvfb 1024x768x24
 on_exit 'wineserver -k 2>/dev/null'
 wineboot --init >/dev/null 2>&1
