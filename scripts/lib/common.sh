@@ -220,6 +220,6 @@ write_layout_table() {
         [ -f "$linux_build/CMakeCache.txt" ] || cmake -S "$velmora_root" -B "$linux_build" -G Ninja
         cmake --build "$linux_build" --target velmora_layout_table
     } >"$log" 2>&1 || die_with_log "building velmora-layout-table" "$log"
+    "$linux_build/app/velmora-layout-table" >"$1" 2>"$log" || die_with_log "velmora-layout-table" "$log"
     rm -f "$log"
-    "$linux_build/app/velmora-layout-table" >"$1"
 }
