@@ -69,7 +69,8 @@ check_contents() {
     done
     # Velmora runs natively on Wayland desktops when Qt's Wayland plugin is there.
     recommends=$(dpkg-deb -f "$deb" Recommends)
-    grep -q "qt6-wayland" <<<"$recommends" || fail "$deb does not recommend qt6-wayland (Recommends: $recommends)"
+    grep -q "$wayland_plugin_package" <<<"$recommends" ||
+        fail "$deb does not recommend $wayland_plugin_package (Recommends: $recommends)"
 
     # The changelog's newest entry is this version.
     package_version=$(dpkg-deb -f "$deb" Version)

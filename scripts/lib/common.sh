@@ -150,8 +150,10 @@ mapfile -t layout_font_packages < <(grep -v '^#' "$velmora_root/data/layout-font
 build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev "${layout_font_packages[@]}")
 # The tests also validate the desktop files, build the Debian package (dpkg-shlibdeps and
 # file, which CPack runs) and check it with lintian and hardening-check (devscripts), and
-# run the windows as a native client of a headless weston.
-test_packages=(desktop-file-utils appstream dpkg-dev file lintian devscripts weston qt6-wayland)
+# run the windows as a native client of a headless weston, through Qt's Wayland plugin
+# (which the Debian package recommends, checked by check-deb.sh).
+wayland_plugin_package=qt6-wayland
+test_packages=(desktop-file-utils appstream dpkg-dev file lintian devscripts weston "$wayland_plugin_package")
 # The fuzzing run of the text conversions: clang with libFuzzer and the sanitizer runtimes.
 fuzz_packages=(clang libclang-rt-dev)
 
