@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(velmora::fromUtf8(velmora::applicationTitle));
     // The desktop entry's name, which Wayland compositors match the window to.
     QApplication::setDesktopFileName(QStringLiteral(VELMORA_DESKTOP_ID));
-    velmora::addBundledFonts();
+    velmora::addBundledFonts(velmora::BundledFonts::OpeningWindow);
 
     // Outlives the main window: closing it leaves an open About window, and the program
     // ends when the last window is closed.
@@ -22,6 +22,7 @@ int main(int argc, char* argv[])
     velmora::MessageBoxMessenger messenger;
     velmora::Form_Velmora window(messenger, about);
     messenger.setOwner(window);
+    velmora::afterFirstFrame(window, [] { velmora::addBundledFonts(velmora::BundledFonts::Rest); });
     velmora::showAtOwnSize(window);
     return QApplication::exec();
 }

@@ -11,6 +11,9 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 namespace velmora {
 
 namespace {
@@ -37,7 +40,7 @@ QFont fontFor(ControlFont font)
     };
     switch (font) {
     case ControlFont::Interface:
-        return sans(layoutfonts::interfaceFamily, 8.25);
+        return sans(layoutfonts::controlsFamily, 8.25);
     case ControlFont::Greek: {
         // "ρ/ρ*    =" fills its box to the pixel with the unrounded glyph advances of
         // Linux's slight hinting; Windows' full hinting rounds each advance to a whole
@@ -47,7 +50,7 @@ QFont fontFor(ControlFont font)
         return narrow;
     }
     case ControlFont::ChartCaption: {
-        QFont caption = sans(layoutfonts::interfaceFamily, 8.25);
+        QFont caption = sans(layoutfonts::captionFamily, 8.25);
         caption.setItalic(true);
         return caption;
     }
@@ -58,15 +61,23 @@ QFont fontFor(ControlFont font)
     case ControlFont::AboutText:
         return sans(layoutfonts::aboutFamily, 8.25);
     }
-    return sans(layoutfonts::interfaceFamily, 8.25);
+    return sans(layoutfonts::controlsFamily, 8.25);
 }
 
-void addBundledFonts()
+void addBundledFonts(BundledFonts which)
 {
+    // The main window opens with its controls and Greek labels; the chart's caption and
+    // the About window appear only later. In the page each font read before the first
+    // frame holds it back.
+    const auto wanted = [which](layoutfonts::Role role) {
+        const bool onOpeningWindow = role == layoutfonts::Role::controls || role == layoutfonts::Role::greek;
+        return which == BundledFonts::All || onOpeningWindow == (which == BundledFonts::OpeningWindow);
+    };
     for (const QDir& fonts : {QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts")),
                               QDir(QStringLiteral(":/layout-fonts"))})
-        for (const QString& file : fonts.entryList(QDir::Files))
-            QFontDatabase::addApplicationFont(fonts.filePath(file));
+        for (const layoutfonts::File& file : layoutfonts::files)
+            if (wanted(file.role) && fonts.exists(QString::fromLatin1(file.name)))
+                QFontDatabase::addApplicationFont(fonts.filePath(QString::fromLatin1(file.name)));
 }
 
 QIcon applicationIcon()
@@ -87,11 +98,12 @@ QIcon applicationIcon()
 
 namespace {
 
-// Watches a window for its first paint, then sets the icon after that paint's frame has
-// been handed to the window system. Owned by the window; gone once it has done its work.
-class IconAfterFirstFrame final : public QObject {
+// Watches a window for its first paint, then does its work once that paint's frame has
+// been handed to the window system. Owned by the window; gone once it has done it.
+class AfterFirstFrame final : public QObject {
 public:
-    explicit IconAfterFirstFrame(QWidget& window) : QObject(&window), window_(window)
+    AfterFirstFrame(QWidget& window, std::function<void()> work)
+        : QObject(&window), window_(window), work_(std::move(work))
     {
         window.installEventFilter(this);
     }
@@ -100,9 +112,7 @@ public:
     {
         if (watched == &window_ && event->type() == QEvent::Paint) {
             window_.removeEventFilter(this);
-            QMetaObject::invokeMethod(
-                &window_, [&window = window_] { window.setWindowIcon(applicationIcon()); },
-                Qt::QueuedConnection);
+            QMetaObject::invokeMethod(&window_, std::move(work_), Qt::QueuedConnection);
             deleteLater();
         }
         return false;
@@ -110,11 +120,20 @@ public:
 
 private:
     QWidget& window_;
+    std::function<void()> work_;
 };
 
 } // namespace
 
-void setIconAfterFirstFrame(QWidget& window) { new IconAfterFirstFrame(window); }
+void afterFirstFrame(QWidget& window, std::function<void()> work)
+{
+    new AfterFirstFrame(window, std::move(work));
+}
+
+void setIconAfterFirstFrame(QWidget& window)
+{
+    afterFirstFrame(window, [&window] { window.setWindowIcon(applicationIcon()); });
+}
 
 QColor toQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 

@@ -8,6 +8,8 @@
 
 #include "chart/drawingsurface.h"
 
+#include <functional>
+
 class QColor;
 class QFont;
 class QIcon;
@@ -40,13 +42,17 @@ enum class ControlFont {
 // Makes the font files in the program's fonts/ folder, and those in its resources,
 // available to it. Windows has none of the fonts above, so the Windows program carries
 // them in that folder, and the browser none at all, so the page carries them inside; a
-// Linux installation takes them from the system. Call once the application exists.
-void addBundledFonts();
+// Linux installation takes them from the system. Call once the application exists: the
+// program adds those of the opening window first and the rest after its first frame.
+enum class BundledFonts { OpeningWindow, Rest, All };
+void addBundledFonts(BundledFonts which = BundledFonts::All);
 
 // Velmora's icon, for the title bars of both windows: the sizes up to 64 pixels.
 [[nodiscard]] QIcon applicationIcon();
-// Gives the window that icon once its first frame is out: the icon is no part of what the
-// window shows, and decoding it first would hold the frame back.
+// Runs the work once the window's first frame is out: for what the opening window does
+// not show, which would otherwise hold that frame back.
+void afterFirstFrame(QWidget& window, std::function<void()> work);
+// Gives the window that icon after its first frame.
 void setIconAfterFirstFrame(QWidget& window);
 
 [[nodiscard]] QColor toQColor(const Rgb& rgb);
