@@ -65,14 +65,16 @@ async function firstFrame(browser, url) {
         await page.send('Page.addScriptToEvaluateOnNewDocument', { source: noteDraws });
         await page.goto(velmora.url);
         await page.waitFor('the first frame', 60, () => page.evaluate('window.__draws.length > 0'));
-        await new Promise((r) => setTimeout(r, 1000));
-        const { client } = findMainWindow(decodePng(await page.screenshot()));
+        let found = null;
+        await page.waitFor('the chart to be drawn', 60, async () => (found = findMainWindow(decodePng(await page.screenshot()))));
+        const { client } = found;
         const at = (name) => [client.x + centres[name][0], client.y + centres[name][1]];
         await page.click(...at('Option_M'));
         await page.click(...at('Text_Msub'));
         await page.type('2');
         const clicks = [];
         for (let run = 0; run < runs; ++run) {
+            // Paced: each click starts from a page that has settled after the last one.
             await new Promise((r) => setTimeout(r, 200));
             const start = await page.evaluate('window.__draws.length');
             const t0 = await page.evaluate('performance.now()');

@@ -27,6 +27,15 @@ let failures = 0;
 const fail = (text) => { console.log(`check-page: ${text}`); ++failures; };
 const pass = (text) => console.log(`  ${text}`);
 const pause = (ms) => new Promise((r) => setTimeout(r, ms));
+// Whether CONDITION comes to hold within SECONDS, polled.
+async function holdsWithin(page, what, seconds, condition) {
+    try {
+        await page.waitFor(what, seconds, condition);
+        return true;
+    } catch {
+        return false;
+    }
+}
 
 // Pixels within RADIUS of (CX, CY) whose colour lies within FUZZ of COLOUR (the distance
 // in RGB; 130 is ImageMagick's 30 %), so that an antialiased thin line still counts.
@@ -86,33 +95,42 @@ class Visit {
 
     async click(name, count = 1) {
         await this.page.click(...this.at(name), count);
-        await pause(150);
     }
 
+    // Typed again where it did not arrive: the page may take the first click after a
+    // message box only to give the main window the keyboard back.
     async typeInto(name, text) {
-        await this.click(name);
-        await this.page.press('a', 2);
-        await this.page.type(text);
-        await pause(150);
+        for (let attempt = 0; attempt < 3; ++attempt) {
+            await this.click(name);
+            await this.page.press('a', 2);
+            await this.page.type(text);
+            if (await holdsWithin(this.page, `${name} to read ${text}`, 3, async () => (await this.read(name)) === text))
+                return;
+        }
+        fail(`typing ${text} into ${name} did not reach it`);
     }
 
-    // A double-click selects the whole number; Ctrl+C puts it on the browser's clipboard.
+    // A double-click selects the whole number; Ctrl+C puts it on the browser's clipboard,
+    // emptied first so that the copy is seen to arrive.
     async read(name) {
         await this.page.evaluate("navigator.clipboard.writeText('')");
         await this.click(name, 2);
         await this.page.press('c', 2);
-        await pause(200);
-        return this.page.evaluate('navigator.clipboard.readText()');
+        let text = '';
+        await holdsWithin(this.page, `the copy of ${name}`, 5, async () =>
+            (text = await this.page.evaluate('navigator.clipboard.readText()')) !== '');
+        return text;
     }
 
+    // Results arrive once the program has handled the click: each is polled for.
     async expect(name, text, what) {
-        const got = await this.read(name);
+        let got = '';
+        await holdsWithin(this.page, `${name} to read ${text}`, 10, async () => (got = await this.read(name)) === text);
         got === text ? pass(`${what}: ${name} reads ${got}`) : fail(`${what}: ${name} reads '${got}', not '${text}'`);
     }
 
     async calculate() {
         await this.click('Command1');
-        await pause(300);
     }
 
     // Blue marker pixels within 6 px of the chart point (M, 4fL*/D).
@@ -153,16 +171,20 @@ async function machTwo(visit, what, fld4 = '0.305') {
 
         // The About menu, just above the client area's top left.
         await visit.page.click(visit.client.x + 20, visit.client.y - 10);
-        await pause(500);
-        const shot = await visit.shot('about');
-        const outside = [{ x: visit.main.x + visit.main.w, y: 0, w: shot.width - visit.main.x - visit.main.w, h: shot.height },
-                         { x: 0, y: visit.main.y + visit.main.h, w: shot.width, h: shot.height - visit.main.y - visit.main.h }]
-            .filter((r) => r.w > 0 && r.h > 0).map((r) => boxOf(shot, lightYellow, r)).filter(Boolean);
-        const about = outside.find((r) => r.w >= 200 && r.h >= 100);
+        let about = null;
+        await holdsWithin(visit.page, 'the About window', 10, async () => {
+            const shot = await visit.shot('about');
+            const outside = [{ x: visit.main.x + visit.main.w, y: 0, w: shot.width - visit.main.x - visit.main.w, h: shot.height },
+                             { x: 0, y: visit.main.y + visit.main.h, w: shot.width, h: shot.height - visit.main.y - visit.main.h }]
+                .filter((r) => r.w > 0 && r.h > 0).map((r) => boxOf(shot, lightYellow, r)).filter(Boolean);
+            about = outside.find((r) => r.w >= 200 && r.h >= 100);
+            return Boolean(about);
+        });
         about ? pass(`the About window is open beside the main window, at ${about.x},${about.y}`)
               : fail('no About window beside the main window');
         // Back to the main window by its title bar, as a visitor does: Qt 6.8's page takes
-        // the first click on a window behind another only to raise it.
+        // the first click on a window behind another only to raise it. The windows do not
+        // overlap, so the raise shows nothing to wait for: the page is given a moment.
         await visit.page.click(visit.client.x + 100, visit.main.y - 12);
         await pause(300);
 
@@ -182,21 +204,28 @@ async function machTwo(visit, what, fld4 = '0.305') {
         const region = { x: 0, y: 0, w: before.width, h: before.height };
         for (const clickBehind of [false, true]) {
             await visit.calculate();
-            const withBox = await visit.shot(clickBehind ? 'message-box' : undefined);
-            const changed = differing(before, withBox, region);
+            let withBox = null, changed = 0;
+            await holdsWithin(visit.page, 'a message box', 10, async () => {
+                withBox = await visit.shot(clickBehind ? 'message-box' : undefined);
+                changed = differing(before, withBox, region);
+                return changed >= 2000;
+            });
             if (changed < 2000) {
                 fail('γ = 1 brought no message box');
                 break;
             }
             pass(`γ = 1: a message box (${changed} pixels changed)`);
             if (clickBehind) {
+                // That nothing answers has no moment to wait for: the page is given one.
                 await visit.click('Option_M');
+                await pause(300);
                 differing(withBox, await visit.shot(), region) < 200
                     ? pass('the box is modal: the option behind it did not answer')
                     : fail('a click reached the main window behind the message box');
             }
             await visit.page.press('Enter');
-            await pause(400);
+            await holdsWithin(visit.page, 'the message box to close', 10, async () =>
+                differing(before, await visit.shot('message-box-closed'), region) < changed / 4);
             differing(before, await visit.shot('message-box-closed'), region) < changed / 4
                 ? pass(`Return closed the box${clickBehind ? ' after the click behind it' : ''}`)
                 : fail(`the message box is still there after Return${clickBehind ? ' and a click behind it' : ''}`);
