@@ -11,6 +11,9 @@
 #   start_xvfb                     a private X server, ended on exit
 #   ensure_packages, *_packages    the Debian packages each kind of work needs
 #   configure, build               the CMake steps in velmora_build
+#   build_benchmarks, bench_table_header, use_wine_prefix, write_layout_table
+#                                  for the benchmarks, the Windows program and the
+#                                  outside checks
 set -euo pipefail
 
 velmora_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
