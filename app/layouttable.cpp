@@ -57,7 +57,8 @@ const char* kindName(ControlKind kind)
     return "?";
 }
 
-struct PixelBox {
+// A control's top-left corner in the client area, in pixels.
+struct Corner {
     int x = 0, y = 0;
 };
 
@@ -66,11 +67,10 @@ void printWindow(const char* window, int width, int height, std::span<const Cont
     std::printf("window %s %d %d %d %d\n", window, width, height, pixelsFromTwips(width),
                 pixelsFromTwips(height));
     // A container comes before what it holds, as the window is built.
-    std::map<std::string_view, PixelBox> corners;
+    std::map<std::string_view, Corner> corners;
     for (const ControlSpec& row : table) {
-        const PixelBox container = row.container.empty() ? PixelBox{} : corners.at(row.container);
-        const PixelBox corner{container.x + pixelsFromTwips(row.left),
-                              container.y + pixelsFromTwips(row.top)};
+        const Corner container = row.container.empty() ? Corner{} : corners.at(row.container);
+        const Corner corner{container.x + pixelsFromTwips(row.left), container.y + pixelsFromTwips(row.top)};
         corners[row.name] = corner;
         const std::string containerName = row.container.empty() ? "-" : std::string(row.container);
         std::printf("control %s %.*s %s %s %d %d %d %d %d %d %d %d\n", window, int(row.name.size()),

@@ -120,8 +120,6 @@ undo_install() {
     [ ${#left[@]} -eq 0 ] ||
         DEBIAN_FRONTEND=noninteractive apt-get "${apt_waits_for_lock[@]}" purge -y -qq "${left[@]}" >/dev/null 2>&1
 }
-packages() { dpkg-query -W -f='${db:Status-Status} ${Package}\n' | awk '$1 == "installed" {print $2}' | sort; }
-
 check_install_cycle() {
     # Everything a package may leave, not what apt and dpkg keep of their own.
     filesystem() {
@@ -129,6 +127,7 @@ check_install_cycle() {
             \( -path /var/lib/dpkg -o -path /var/lib/apt -o -path /var/cache -o -path /var/log \
                -o -path /var/tmp -o -path /var/lib/ucf -o -path /var/lib/systemd \) -prune -o -print | sort
     }
+    packages() { dpkg-query -W -f='${db:Status-Status} ${Package}\n' | awk '$1 == "installed" {print $2}' | sort; }
     work=$(mktemp -d)
     on_exit "rm -rf '$work'"
     filesystem >"$work/files-before"

@@ -71,7 +71,15 @@ void addBundledFonts(BundledFonts which)
     // frame holds it back.
     const auto wanted = [which](layoutfonts::Role role) {
         const bool onOpeningWindow = role == layoutfonts::Role::controls || role == layoutfonts::Role::greek;
-        return which == BundledFonts::All || onOpeningWindow == (which == BundledFonts::OpeningWindow);
+        switch (which) {
+        case BundledFonts::OpeningWindow:
+            return onOpeningWindow;
+        case BundledFonts::Rest:
+            return !onOpeningWindow;
+        case BundledFonts::All:
+            break;
+        }
+        return true;
     };
     for (const QDir& fonts : {QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts")),
                               QDir(QStringLiteral(":/layout-fonts"))})

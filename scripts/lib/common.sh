@@ -176,9 +176,15 @@ start_xvfb() {
     Xvfb -displayfd 3 -screen 0 "$size" 3>"$number_file" >/dev/null 2>&1 &
     xvfb_pid=$!
     on_exit "kill $xvfb_pid 2>/dev/null; rm -f '$number_file'"
-    xvfb_ready() { [ -s "$number_file" ] || { kill -0 "$xvfb_pid" 2>/dev/null && return 1; die "Xvfb ended at start"; }; }
-    wait_until 10 "Xvfb to accept clients" xvfb_ready || die "Xvfb did not start"
+    wait_until 10 "Xvfb to accept clients" xvfb_ready "$number_file" "$xvfb_pid" || die "Xvfb did not start"
     export DISPLAY=":$(head -n 1 "$number_file")"
+}
+# Whether the Xvfb of PID has written its display's number to NUMBER_FILE; stops the
+# script if that Xvfb has ended instead.
+xvfb_ready() { # NUMBER_FILE PID
+    [ -s "$1" ] && return 0
+    kill -0 "$2" 2>/dev/null || die "Xvfb ended at start"
+    return 1
 }
 
 # Configures once; extra arguments go to CMake (e.g. -DCMAKE_BUILD_TYPE=Debug) and make it

@@ -58,7 +58,6 @@ ls "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmor
 
 # --- The program, driven from outside ------------------------------------------------------
 shot() { import -window root "$look/$1.png"; }
-pixel() { convert "$look/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
 
 # The main window's controls: where a click lands from the client area's top left (an
 # option button's round indicator, at its left end; any other control's centre); the
