@@ -84,7 +84,7 @@ title=${text[applicationTitle]}
 find_chart() {
     shot start
     local box
-    box=$(convert "$look/start.png" -fill black +opaque "${colour[chartBackground]}" -format '%@' info:)
+    box=$(convert "$look/start.png" -fill black +opaque "${colour[chartBackground]}" -format '%@' info: 2>/dev/null)
     read -r chart_w chart_h chart_x chart_y <<<"$(sed 's/[x+]/ /g' <<<"$box")"
     [ "${chart_w:-0}" -ge $((picture_w - 9)) ] && [ "${chart_h:-0}" -ge $((picture_h - 9)) ] || return 1
     local border=$(((picture_w - chart_w) / 2))
@@ -101,7 +101,7 @@ start_program() { # EXE [environment...]
     program_pid=$!
     # Left where Wine puts it: with no window manager, Wine 10 does not follow a window
     # moved from outside and takes clicks as meant for its old place.
-    wait_until 60 "the main window" main_window_shown || die "the program showed no main window"
+    wait_until 60 "the main window" main_window_shown || { shot no-main-window; die "the program showed no main window (see no-main-window.png)"; }
     wait_until 30 "the chart to be drawn" find_chart || die "the chart was never drawn"
 }
 click() { # CONTROL
@@ -144,10 +144,17 @@ expect_marker() { # SHOT M F
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 # Alt+F4 on each window, as a user closes them: the program ends with its last window, the
 # About window included where it is open. Wine's background services end with the server.
+# One window at a time: without a window manager Wine takes the focus given from outside
+# in its own time, and a second Alt+F4 sent at once can reach the window just closed.
+# Where the first did not arrive, it is sent again.
+window_gone() { ! visible_windows "^(${text[aboutCaption]}|$title)\$" | grep -qx "$1"; }
 close_program() {
-    local window
+    local window attempt
     for window in $(visible_windows "^(${text[aboutCaption]}|$title)\$" || true); do
-        xdotool windowfocus "$window" key alt+F4 2>/dev/null || true
+        for attempt in 1 2 3; do
+            xdotool windowfocus "$window" key alt+F4 2>/dev/null || true
+            wait_until 5 "window $window to close" window_gone "$window" 2>/dev/null && break
+        done
     done
     wait_until 15 "the program to end on Alt+F4" program_ended || fail "the program did not end on Alt+F4"
     wineserver -k 2>/dev/null || true
