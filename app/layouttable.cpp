@@ -15,10 +15,10 @@
 
 #include "chart/frictionchart.h"
 #include "flow/messenger.h"
+#include "qt/formabout.h"
+#include "qt/formvelmora.h"
 #include "text/systemtexts.h"
 #include "ui/controltable.h"
-#include "ui/formabout.h"
-#include "ui/formvelmora.h"
 
 #include <QAbstractButton>
 #include <QApplication>

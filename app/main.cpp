@@ -1,10 +1,11 @@
+#include "qt/afterfirstframe.h"
+#include "qt/formabout.h"
+#include "qt/formvelmora.h"
+#include "qt/messageboxmessenger.h"
+#include "qt/qttext.h"
+#include "qt/windowlook.h"
+#include "qt/windowplacement.h"
 #include "text/systemtexts.h"
-#include "ui/formabout.h"
-#include "ui/formvelmora.h"
-#include "ui/messageboxmessenger.h"
-#include "ui/qttext.h"
-#include "ui/windowlook.h"
-#include "ui/windowplacement.h"
 
 #include <QApplication>
 

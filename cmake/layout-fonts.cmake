@@ -33,7 +33,7 @@ endforeach()
 list(JOIN roles ", " role_names)
 list(REMOVE_DUPLICATES VELMORA_LAYOUT_FONT_PACKAGES)
 
-set(layout_fonts_header ${PROJECT_BINARY_DIR}/generated/ui/layoutfonts.h)
+set(layout_fonts_header ${PROJECT_BINARY_DIR}/generated/qt/layoutfonts.h)
 file(CONFIGURE OUTPUT ${layout_fonts_header} CONTENT [[
 // Made by cmake/layout-fonts.cmake from data/layout-fonts.txt: the family of each role,
 // and the file of each cut with its role.

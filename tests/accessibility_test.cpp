@@ -1,8 +1,8 @@
 // What a screen reader learns from the main window, through Qt's accessibility layer.
 
+#include "qt/formabout.h"
 #include "tests/support/messageboxwindow.h"
 #include "tests/support/windowdriver.h"
-#include "ui/formabout.h"
 
 #include <QAccessible>
 
@@ -90,8 +90,8 @@ void AccessibilityTest::controlHasNameAndRole()
 void AccessibilityTest::aboutWindowIsAnnouncedAsAWindow()
 {
     velmora::AboutWindowReference about;
-    about.show();
-    QAccessibleInterface* a = accessible(about.window());
+    velmora::showAboutWindow(about);
+    QAccessibleInterface* a = accessible(velmora::aboutWindowOf(about));
     QVERIFY(a);
     QCOMPARE(int(a->role()), int(QAccessible::Window));
     QCOMPARE(a->text(QAccessible::Name), QStringLiteral("About"));

@@ -1,415 +1,356 @@
-// Calculations as a user goes through them on the real window: choose a mode, type,
-// click the button, read the boxes and the marked chart.
+// Calculations as a user goes through them: choose a mode, type, click the button, read
+// the boxes and the marked chart.
 
-#include "tests/support/messageboxwindow.h"
-#include "tests/support/windowdriver.h"
+#include "tests/support/recordingwindow.h"
 
-#include <QLabel>
-#include <QLocale>
+#include <gtest/gtest.h>
 
-using velmora::testing::chartPoint;
-using velmora::testing::isRed;
-using velmora::testing::markersAt;
-using velmora::testing::MessageBoxWindow;
-using velmora::testing::near;
-using velmora::testing::WindowDriver;
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace velmora;
+using velmora::testing::RecordingWindow;
 using Messages = std::vector<std::string>;
+using Texts = std::vector<std::string>;
+using Points = std::vector<std::pair<double, double>>;
 
 namespace {
 
-const QImage blankChart(QSize size)
+Texts texts(const RecordingWindow& w)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(255, 255, 192));
-    return image;
-}
-
-QStringList texts(const WindowDriver& w)
-{
-    QStringList result;
-    for (const QLineEdit* box : {w.c.Text_gama, w.c.Text_Msub, w.c.Text_Msup, w.c.Text_FLD4, w.c.Text_TTstar,
-                                 w.c.Text_PPstar, w.c.Text_RoRostar, w.c.Text_PoPostar})
-        result << box->text();
+    Texts result;
+    for (const Box box : {Box::Text_gama, Box::Text_Msub, Box::Text_Msup, Box::Text_FLD4, Box::Text_TTstar,
+                          Box::Text_PPstar, Box::Text_RoRostar, Box::Text_PoPostar})
+        result.push_back(w.text(box));
     return result;
 }
 
-QStringList ratioTexts(const WindowDriver& w)
+Texts ratioTexts(const RecordingWindow& w)
 {
-    return {w.c.Text_TTstar->text(), w.c.Text_PPstar->text(), w.c.Text_RoRostar->text(),
-            w.c.Text_PoPostar->text()};
+    return {w.text(Box::Text_TTstar), w.text(Box::Text_PPstar), w.text(Box::Text_RoRostar),
+            w.text(Box::Text_PoPostar)};
 }
 
-bool sameRatios(const velmora::FlowState& a, const velmora::FlowState& b)
+bool sameRatios(const FlowState& a, const FlowState& b)
 {
     return a.TTstar == b.TTstar && a.PPstar == b.PPstar && a.RoRostar == b.RoRostar &&
            a.PoPostar == b.PoPostar;
 }
 
-} // namespace
-
-class CalculateCommandTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-
-    void withoutModeAsksForOneButTakesGamma();
-    void emptyMachAsksForInputAndShowsTheOldTexts();
-    void typicalMachRequest();
-    void textAfterTheMachNumberIsIgnored();
-    void newGammaCountsInTheSameClick();
-    void blankFrictionFindsTheSonicPointTwice();
-    void frictionGivesBothMachNumbersAndKeepsTheRatios();
-    void secondCalculationReplacesTheMarkers();
-    void chartClickUsesTheGammaLastCalculated();
-    void decimalCommaInResultsPointInInput();
-    void realMessageBoxIsModalWithOneOkAndNoIcon();
-
-    void negativeMachIsRefused_data();
-    void negativeMachIsRefused();
-    void gammaNotAboveOneIsRefused_data();
-    void gammaNotAboveOneIsRefused();
-    void nonFiniteResultsWriteNothing_data();
-    void nonFiniteResultsWriteNothing();
-    void searchWithoutSolutionShowsStars_data();
-    void searchWithoutSolutionShowsStars();
-};
-
-void CalculateCommandTest::withoutModeAsksForOneButTakesGamma()
+// The chart's markers stand at these points (M, 4fL*/D), in this order, to a tenth of a
+// thousandth: the expectations are written to as many digits as the texts show.
+::testing::AssertionResult markersAt(const RecordingWindow& w, const Points& expected)
 {
-    WindowDriver w;
-    WindowDriver::type(w.c.Text_gama, QStringLiteral("1.3"));
+    const Points found = w.markers();
+    if (found.size() != expected.size())
+        return ::testing::AssertionFailure() << found.size() << " markers, not " << expected.size();
+    for (std::size_t i = 0; i < found.size(); ++i)
+        if (std::abs(found[i].first - expected[i].first) > 1e-4 ||
+            std::abs(found[i].second - expected[i].second) > 1e-4)
+            return ::testing::AssertionFailure()
+                   << "marker " << i << " at (" << found[i].first << ", " << found[i].second << ")";
+    return ::testing::AssertionSuccess();
+}
+
+TEST(CalculateCommand, WithoutModeAsksForOneButTakesGamma)
+{
+    RecordingWindow w;
+    w.type(Box::Text_gama, "1.3");
     w.calculate();
-    QCOMPARE(w.messages.messages, Messages{"choose an input parameter"});
-    QCOMPARE(w.flow().gama, 1.3);
-    QVERIFY(!w.c.Text_Msup->isVisible());
-    QCOMPARE(w.chart(), blankChart(w.chart().size()).convertToFormat(w.chart().format()));
+    EXPECT_EQ(w.messages.messages, Messages{"choose an input parameter"});
+    EXPECT_EQ(w.flow().gama, 1.3);
+    EXPECT_FALSE(w.isVisible(Box::Text_Msup));
+    EXPECT_TRUE(w.surface.requests.empty());
 }
 
-void CalculateCommandTest::emptyMachAsksForInputAndShowsTheOldTexts()
+TEST(CalculateCommand, EmptyMachAsksForInputAndShowsTheOldTexts)
 {
-    WindowDriver w;
-    w.chooseMach();
+    RecordingWindow w;
+    w.choose(Option::Option_M);
     w.calculate();
-    QCOMPARE(w.messages.messages, Messages{"Input value then CLICK"});
-    for (const char* name : {"Label_FLD4", "Label_TTstar", "Text_FLD4", "Text_TTstar", "Text_PoPostar"})
-        QVERIFY2(w.window.findChild<QWidget*>(QLatin1String(name))->isVisible(), name);
-    QVERIFY(!w.c.Text_Msup->isVisible());
-    QCOMPARE(ratioTexts(w), (QStringList{"1", "1", "1", "1"}));
-    QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral("1"));
-    QCOMPARE(w.flow().TTstar, 0.0);
-    QCOMPARE(w.chart(), blankChart(w.chart().size()).convertToFormat(w.chart().format()));
+    EXPECT_EQ(w.messages.messages, Messages{"Input value then CLICK"});
+    for (const Control control :
+         {Control(Label::Label_FLD4), Control(Label::Label_TTstar), Control(Box::Text_FLD4),
+          Control(Box::Text_TTstar), Control(Box::Text_PoPostar)})
+        EXPECT_TRUE(w.isVisible(control)) << velmora::testing::nameOf(control);
+    EXPECT_FALSE(w.isVisible(Box::Text_Msup));
+    EXPECT_EQ(ratioTexts(w), (Texts{"1", "1", "1", "1"}));
+    EXPECT_EQ(w.text(Box::Text_FLD4), "1");
+    EXPECT_EQ(w.flow().TTstar, 0.0);
+    EXPECT_TRUE(w.surface.requests.empty());
 }
 
-void CalculateCommandTest::typicalMachRequest()
+TEST(CalculateCommand, TypicalMachRequest)
 {
-    WindowDriver w;
-    w.calculateMach(QStringLiteral("2"));
-    QVERIFY(w.messages.messages.empty());
-    QCOMPARE(ratioTexts(w), (QStringList{"0.6667", "0.4082", "0.6124", "1.6875"}));
-    QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral("0.305"));
-    QCOMPARE(w.c.Text_Msub->text(), QStringLiteral("2"));
-    QVERIFY(!w.c.Text_Msup->isVisible());
-    QVERIFY(markersAt(w.chart(), {{2.0, 0.3049965}}));
-    QVERIFY(near(w.chart(), chartPoint(3.0, 0.5222), isRed));
-    QCOMPARE(w.c.Command1->text(), QStringLiteral("Input value then CLICK"));
+    RecordingWindow w;
+    w.calculateMach("2");
+    EXPECT_TRUE(w.messages.messages.empty());
+    EXPECT_EQ(ratioTexts(w), (Texts{"0.6667", "0.4082", "0.6124", "1.6875"}));
+    EXPECT_EQ(w.text(Box::Text_FLD4), "0.305");
+    EXPECT_EQ(w.text(Box::Text_Msub), "2");
+    EXPECT_FALSE(w.isVisible(Box::Text_Msup));
+    EXPECT_TRUE(markersAt(w, {{2.0, 0.3049965}}));
+    EXPECT_TRUE(w.showsCurveFor(1.4));
+    EXPECT_EQ(w.caption(Button::Command1), "Input value then CLICK");
+    EXPECT_EQ(w.chartDescription(), "γ = 1.4; marked: M = 2, 4fL*/D = 0.305");
 }
 
-void CalculateCommandTest::textAfterTheMachNumberIsIgnored()
+TEST(CalculateCommand, TextAfterTheMachNumberIsIgnored)
 {
-    WindowDriver w;
-    w.calculateMach(QStringLiteral("2abc"));
-    QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral("0.305"));
-    QCOMPARE(w.c.Text_Msub->text(), QStringLiteral("2abc"));
+    RecordingWindow w;
+    w.calculateMach("2abc");
+    EXPECT_EQ(w.text(Box::Text_FLD4), "0.305");
+    EXPECT_EQ(w.text(Box::Text_Msub), "2abc");
 }
 
-void CalculateCommandTest::newGammaCountsInTheSameClick()
+TEST(CalculateCommand, NewGammaCountsInTheSameClick)
 {
-    WindowDriver w;
-    WindowDriver::type(w.c.Text_gama, QStringLiteral("1.3"));
-    w.calculateMach(QStringLiteral("2"));
-    QCOMPARE(ratioTexts(w), (QStringList{"0.7187", "0.4239", "0.5898", "1.7732"}));
-    QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral("0.3573"));
+    RecordingWindow w;
+    w.type(Box::Text_gama, "1.3");
+    w.calculateMach("2");
+    EXPECT_EQ(ratioTexts(w), (Texts{"0.7187", "0.4239", "0.5898", "1.7732"}));
+    EXPECT_EQ(w.text(Box::Text_FLD4), "0.3573");
 }
 
-void CalculateCommandTest::blankFrictionFindsTheSonicPointTwice()
+TEST(CalculateCommand, BlankFrictionFindsTheSonicPointTwice)
 {
-    WindowDriver w;
-    w.calculateFriction(QString());
-    QVERIFY(w.messages.messages.empty());
-    QCOMPARE(w.c.Text_Msub->text(), QStringLiteral("1"));
-    QCOMPARE(w.c.Text_Msup->text(), QStringLiteral("1"));
-    QVERIFY(w.c.Text_Msup->isVisible());
-    QVERIFY(markersAt(w.chart(), {{1.0, 0.0}}));
+    RecordingWindow w;
+    w.calculateFriction("");
+    EXPECT_TRUE(w.messages.messages.empty());
+    EXPECT_EQ(w.text(Box::Text_Msub), "1");
+    EXPECT_EQ(w.text(Box::Text_Msup), "1");
+    EXPECT_TRUE(w.isVisible(Box::Text_Msup));
+    EXPECT_TRUE(markersAt(w, {{1.0, 0.0}, {1.0, 0.0}}));
 
-    WindowDriver spaceOnly; // the box as the option left it, a single space
-    spaceOnly.chooseFriction();
+    RecordingWindow spaceOnly; // the box as the option left it, a single space
+    spaceOnly.choose(Option::Option_FLD4);
     spaceOnly.calculate();
-    QCOMPARE(spaceOnly.c.Text_Msub->text(), QStringLiteral("1"));
-    QCOMPARE(spaceOnly.c.Text_Msup->text(), QStringLiteral("1"));
+    EXPECT_EQ(spaceOnly.text(Box::Text_Msub), "1");
+    EXPECT_EQ(spaceOnly.text(Box::Text_Msup), "1");
 }
 
-void CalculateCommandTest::frictionGivesBothMachNumbersAndKeepsTheRatios()
+TEST(CalculateCommand, FrictionGivesBothMachNumbersAndKeepsTheRatios)
 {
-    WindowDriver fresh;
-    fresh.calculateFriction(QStringLiteral("0.305"));
-    QCOMPARE(fresh.c.Text_Msub->text(), QStringLiteral("0.6572"));
-    QCOMPARE(fresh.c.Text_Msup->text(), QStringLiteral("2"));
-    QCOMPARE(ratioTexts(fresh), (QStringList{"1", "1", "1", "1"}));
-    QCOMPARE(fresh.c.Text_FLD4->text(), QStringLiteral("0.305"));
-    QVERIFY(fresh.c.Text_TTstar->isVisible());
-    QVERIFY(markersAt(fresh.chart(), {{0.6572265625, 0.305}, {2.0, 0.305}}));
+    RecordingWindow fresh;
+    fresh.calculateFriction("0.305");
+    EXPECT_EQ(fresh.text(Box::Text_Msub), "0.6572");
+    EXPECT_EQ(fresh.text(Box::Text_Msup), "2");
+    EXPECT_EQ(ratioTexts(fresh), (Texts{"1", "1", "1", "1"}));
+    EXPECT_EQ(fresh.text(Box::Text_FLD4), "0.305");
+    EXPECT_TRUE(fresh.isVisible(Box::Text_TTstar));
+    EXPECT_TRUE(markersAt(fresh, {{0.6572265625, 0.305}, {2.0, 0.305}}));
 
-    WindowDriver w;
-    w.calculateMach(QStringLiteral("2"));
-    const velmora::FlowState afterMach = w.flow();
-    w.calculateFriction(QStringLiteral("0.5"));
-    QCOMPARE(w.c.Text_Msub->text(), QStringLiteral("0.5977"));
-    QCOMPARE(w.c.Text_Msup->text(), QStringLiteral("2.8604"));
-    QCOMPARE(ratioTexts(w), (QStringList{"0.6667", "0.4082", "0.6124", "1.6875"}));
-    QVERIFY(sameRatios(w.flow(), afterMach));
+    RecordingWindow w;
+    w.calculateMach("2");
+    const FlowState afterMach = w.flow();
+    w.calculateFriction("0.5");
+    EXPECT_EQ(w.text(Box::Text_Msub), "0.5977");
+    EXPECT_EQ(w.text(Box::Text_Msup), "2.8604");
+    EXPECT_EQ(ratioTexts(w), (Texts{"0.6667", "0.4082", "0.6124", "1.6875"}));
+    EXPECT_TRUE(sameRatios(w.flow(), afterMach));
 }
 
-void CalculateCommandTest::secondCalculationReplacesTheMarkers()
+TEST(CalculateCommand, SecondCalculationReplacesTheMarkers)
 {
-    WindowDriver w;
-    w.calculateFriction(QStringLiteral("0.5"));
-    QVERIFY(markersAt(w.chart(), {{0.59771728515625, 0.5}, {2.8603515625, 0.5}}));
-    w.calculateMach(QStringLiteral("3"));
-    QVERIFY(markersAt(w.chart(), {{3.0, 0.5222}}));
+    RecordingWindow w;
+    w.calculateFriction("0.5");
+    EXPECT_TRUE(markersAt(w, {{0.59771728515625, 0.5}, {2.8603515625, 0.5}}));
+    w.calculateMach("3");
+    EXPECT_TRUE(markersAt(w, {{3.0, 0.5222}}));
 
     // A click that ends at a message leaves the chart as it was, markers included.
-    const QImage before = w.chart();
-    w.chooseMach();
+    const std::size_t drawn = w.surface.requests.size();
+    w.choose(Option::Option_FLD4);
+    w.choose(Option::Option_M); // the M box cleared
     w.calculate();
-    QCOMPARE(w.chart(), before);
+    EXPECT_EQ(w.messages.messages, Messages{"Input value then CLICK"});
+    EXPECT_EQ(w.surface.requests.size(), drawn);
 }
 
-void CalculateCommandTest::chartClickUsesTheGammaLastCalculated()
+TEST(CalculateCommand, ChartClickUsesTheGammaLastCalculated)
 {
-    WindowDriver w;
+    RecordingWindow w;
     w.clickChart();
-    QVERIFY(markersAt(w.chart(), {{1.0, 0.0}}));
-    QVERIFY(near(w.chart(), chartPoint(2.0, 0.3049965), isRed));
+    EXPECT_TRUE(markersAt(w, {{1.0, 0.0}}));
+    EXPECT_TRUE(w.showsCurveFor(1.4));
 
-    WindowDriver::type(w.c.Text_gama, QStringLiteral("1.3"));
+    w.type(Box::Text_gama, "1.3");
     w.clickChart(); // the edited box is not read
-    QCOMPARE(w.flow().gama, 1.4);
-    w.calculateMach(QStringLiteral("2"));
+    EXPECT_EQ(w.flow().gama, 1.4);
+    EXPECT_TRUE(w.showsCurveFor(1.4));
+    w.calculateMach("2");
     w.clickChart();
-    QVERIFY(markersAt(w.chart(), {{1.0, 0.0}}));
-    // At M = 5 the two curves lie three pixels apart.
-    velmora::FlowState g13, g14;
-    g13.set_gama(1.3);
-    g14.set_gama(1.4);
-    QVERIFY(near(w.chart(), chartPoint(4.98, g13.FLD4_for_M(4.98)), isRed));
-    QVERIFY(!near(w.chart(), chartPoint(4.98, g14.FLD4_for_M(4.98)), isRed, 0));
+    EXPECT_TRUE(markersAt(w, {{1.0, 0.0}}));
+    EXPECT_TRUE(w.showsCurveFor(1.3));
+    EXPECT_FALSE(w.showsCurveFor(1.4));
+    EXPECT_EQ(w.chartDescription(), "γ = 1.3; marked: M = 1, 4fL*/D = 0");
 }
 
-void CalculateCommandTest::decimalCommaInResultsPointInInput()
+TEST(CalculateCommand, DecimalCommaInResultsPointInInput)
 {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    WindowDriver w;
-    w.calculateMach(QStringLiteral("2"));
-    QCOMPARE(ratioTexts(w), (QStringList{"0,6667", "0,4082", "0,6124", "1,6875"}));
-    QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral("0,305"));
+    RecordingWindow w;
+    w.separator = ",";
+    w.calculateMach("2");
+    EXPECT_EQ(ratioTexts(w), (Texts{"0,6667", "0,4082", "0,6124", "1,6875"}));
+    EXPECT_EQ(w.text(Box::Text_FLD4), "0,305");
+    EXPECT_EQ(w.chartDescription(), "γ = 1,4; marked: M = 2, 4fL*/D = 0,305");
 
     // Typing a result back with its comma gives only its whole part: 0 here, so both
     // searches aim at 4fL*/D = 0.
-    w.calculateFriction(QStringLiteral("0,305"));
-    QCOMPARE(w.c.Text_Msub->text(), QStringLiteral("1"));
-    QCOMPARE(w.c.Text_Msup->text(), QStringLiteral("1"));
-    w.calculateFriction(QStringLiteral("0.305"));
-    QCOMPARE(w.c.Text_Msub->text(), QStringLiteral("0,6572"));
-
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    WindowDriver us;
-    us.calculateMach(QStringLiteral("2"));
-    QCOMPARE(us.c.Text_FLD4->text(), QStringLiteral("0.305"));
-}
-
-void CalculateCommandTest::realMessageBoxIsModalWithOneOkAndNoIcon()
-{
-    MessageBoxWindow w;
-    QString title, text;
-    int buttonCount = -1;
-    bool okOnly = false, noIcon = false, modal = false;
-    MessageBoxWindow::clickAndAnswer(w.c.Command1, [&](QMessageBox& box) {
-        title = box.windowTitle();
-        text = box.text();
-        buttonCount = int(box.buttons().size());
-        okOnly = box.standardButtons() == QMessageBox::Ok;
-        noIcon = box.icon() == QMessageBox::NoIcon;
-        modal = box.isModal();
-        QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
-    });
-    QCOMPARE(title, QStringLiteral("Velmora"));
-    QCOMPARE(text, QStringLiteral("choose an input parameter"));
-    QCOMPARE(buttonCount, 1);
-    QVERIFY(okOnly);
-    QVERIFY(noIcon);
-    QVERIFY(modal);
-    QVERIFY(!QApplication::activeModalWidget());
+    w.calculateFriction("0,305");
+    EXPECT_EQ(w.text(Box::Text_Msub), "1");
+    EXPECT_EQ(w.text(Box::Text_Msup), "1");
+    w.calculateFriction("0.305");
+    EXPECT_EQ(w.text(Box::Text_Msub), "0,6572");
 }
 
 // The ratio boxes would otherwise keep another Mach number's ratios beside this one's
 // 4fL*/D. A Mach number that reads as 0, sign or not, keeps its own message.
-void CalculateCommandTest::negativeMachIsRefused_data()
-{
-    QTest::addColumn<QString>("mach");
-    QTest::addColumn<QString>("message");
-    for (const char* m : {"-2", "-0.0001", "- 1e-300", "-1e400", "-3abc"})
-        QTest::newRow(m) << QString::fromLatin1(m) << QStringLiteral("M must be greater than 0");
-    QTest::newRow("-0") << QStringLiteral("-0") << QStringLiteral("Input value then CLICK");
-}
+struct RefusedMach {
+    const char* mach;
+    const char* message;
+};
 
-void CalculateCommandTest::negativeMachIsRefused()
+class NegativeMach : public ::testing::TestWithParam<RefusedMach> {};
+
+TEST_P(NegativeMach, IsRefused)
 {
-    QFETCH(QString, mach);
-    QFETCH(QString, message);
-    WindowDriver w;
-    w.calculateFriction(QStringLiteral("0.5")); // the supersonic box is shown
-    w.chooseMach();
-    WindowDriver::type(w.c.Text_Msub, mach);
-    WindowDriver::type(w.c.Text_gama, QStringLiteral("1.3"));
-    const QStringList before = texts(w);
-    const QImage chartBefore = w.chart();
-    const velmora::FlowState flowBefore = w.flow();
+    RecordingWindow w;
+    w.calculateFriction("0.5"); // the supersonic box is shown
+    w.choose(Option::Option_M);
+    w.type(Box::Text_Msub, GetParam().mach);
+    w.type(Box::Text_gama, "1.3");
+    const Texts before = texts(w);
+    const std::size_t drawn = w.surface.requests.size();
+    const FlowState flowBefore = w.flow();
     w.messages.messages.clear();
 
     w.calculate();
-    QCOMPARE(w.messages.messages, Messages{message.toStdString()});
-    QCOMPARE(w.flow().gama, 1.3);
-    QVERIFY(sameRatios(w.flow(), flowBefore));
-    QCOMPARE(texts(w), before);
-    QCOMPARE(w.chart(), chartBefore);
-    QVERIFY(w.c.Text_TTstar->isVisible());
-    QVERIFY(!w.c.Text_Msup->isVisible()); // hidden by the option, not shown again
+    EXPECT_EQ(w.messages.messages, Messages{GetParam().message});
+    EXPECT_EQ(w.flow().gama, 1.3);
+    EXPECT_TRUE(sameRatios(w.flow(), flowBefore));
+    EXPECT_EQ(texts(w), before);
+    EXPECT_EQ(w.surface.requests.size(), drawn);
+    EXPECT_TRUE(w.isVisible(Box::Text_TTstar));
+    EXPECT_FALSE(w.isVisible(Box::Text_Msup)); // hidden by the option, not shown again
 }
 
-void CalculateCommandTest::gammaNotAboveOneIsRefused_data()
-{
-    QTest::addColumn<QString>("gamma");
-    for (const char* g : {"0", "1", "0.95", "-1.4", "abc", "1e400", "-1e400", "&H1"})
-        QTest::newRow(g) << QString::fromLatin1(g);
-}
+INSTANTIATE_TEST_SUITE_P(CalculateCommand, NegativeMach,
+                         ::testing::Values(RefusedMach{"-2", "M must be greater than 0"},
+                                           RefusedMach{"-0.0001", "M must be greater than 0"},
+                                           RefusedMach{"- 1e-300", "M must be greater than 0"},
+                                           RefusedMach{"-1e400", "M must be greater than 0"},
+                                           RefusedMach{"-3abc", "M must be greater than 0"},
+                                           RefusedMach{"-0", "Input value then CLICK"}));
 
-void CalculateCommandTest::gammaNotAboveOneIsRefused()
-{
-    QFETCH(QString, gamma);
-    WindowDriver w;
-    WindowDriver::type(w.c.Text_gama, QStringLiteral("1.3"));
-    w.calculateMach(QStringLiteral("2"));
-    const QStringList before = texts(w);
-    const QImage chartBefore = w.chart();
-    const velmora::FlowState flowBefore = w.flow();
+class GammaNotAboveOne : public ::testing::TestWithParam<const char*> {};
 
-    WindowDriver::type(w.c.Text_gama, gamma);
+TEST_P(GammaNotAboveOne, IsRefused)
+{
+    RecordingWindow w;
+    w.type(Box::Text_gama, "1.3");
+    w.calculateMach("2");
+    const Texts before = texts(w);
+    const std::size_t drawn = w.surface.requests.size();
+    const FlowState flowBefore = w.flow();
+
+    w.type(Box::Text_gama, GetParam());
     w.calculate();
-    QCOMPARE(w.messages.messages, Messages{"γ must be greater than 1"});
-    QCOMPARE(w.flow().gama, 1.3);
-    QCOMPARE(w.flow().expP0, flowBefore.expP0);
-    QVERIFY(sameRatios(w.flow(), flowBefore));
-    QStringList after = texts(w);
+    EXPECT_EQ(w.messages.messages, Messages{"γ must be greater than 1"});
+    EXPECT_EQ(w.flow().gama, 1.3);
+    EXPECT_EQ(w.flow().expP0, flowBefore.expP0);
+    EXPECT_TRUE(sameRatios(w.flow(), flowBefore));
+    Texts after = texts(w);
     after[0] = before[0]; // the γ box holds what was typed
-    QCOMPARE(after, before);
-    QCOMPARE(w.chart(), chartBefore);
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(w.surface.requests.size(), drawn);
 
     // The chart still draws a real curve, for the last valid γ.
     w.clickChart();
-    QVERIFY(near(w.chart(), chartPoint(2.0, 0.35728), isRed));
+    EXPECT_TRUE(w.showsCurveFor(1.3));
 }
 
-void CalculateCommandTest::nonFiniteResultsWriteNothing_data()
-{
-    QTest::addColumn<QString>("gamma");
-    QTest::addColumn<bool>("machMode");
-    QTest::addColumn<QString>("input");
-    QTest::newRow("M beyond double range") << "1.4" << true << "1e400";
-    QTest::newRow("M squared overflows") << "1.4" << true << "1e200";
-    QTest::newRow("M squared underflows") << "1.4" << true << "1e-320";
-    QTest::newRow("gamma overflows the relations") << "1e308" << true << "2";
-    QTest::newRow("gamma so close to 1 that p0/p0* overflows") << "1.000000000000001" << true << "100";
-    QTest::newRow("4fL*/D beyond double range") << "1.4" << false << "1e400";
-    QTest::newRow("negative 4fL*/D beyond range") << "1.4" << false << "-1e999";
-    QTest::newRow("a search meets a non-finite 4fL*/D") << "1e308" << false << "0";
-    QTest::newRow("the same at gamma 1e307") << "1e307" << false << "0.5";
-}
+INSTANTIATE_TEST_SUITE_P(CalculateCommand, GammaNotAboveOne,
+                         ::testing::Values("0", "1", "0.95", "-1.4", "abc", "1e400", "-1e400", "&H1"));
 
-void CalculateCommandTest::nonFiniteResultsWriteNothing()
+struct NonFinite {
+    const char* name;
+    const char* gamma;
+    bool machMode;
+    const char* input;
+};
+
+class NonFiniteResults : public ::testing::TestWithParam<NonFinite> {};
+
+TEST_P(NonFiniteResults, WriteNothing)
 {
-    QFETCH(QString, gamma);
-    QFETCH(bool, machMode);
-    QFETCH(QString, input);
-    WindowDriver w;
-    w.calculateMach(QStringLiteral("0.5"));
-    machMode ? w.chooseMach() : w.chooseFriction();
-    WindowDriver::type(machMode ? w.c.Text_Msub : w.c.Text_FLD4, input);
-    WindowDriver::type(w.c.Text_gama, gamma);
-    const QStringList before = texts(w);
-    const QImage chartBefore = w.chart();
-    const velmora::FlowState flowBefore = w.flow();
+    const NonFinite& c = GetParam();
+    RecordingWindow w;
+    w.calculateMach("0.5");
+    w.choose(c.machMode ? Option::Option_M : Option::Option_FLD4);
+    w.type(c.machMode ? Box::Text_Msub : Box::Text_FLD4, c.input);
+    w.type(Box::Text_gama, c.gamma);
+    const Texts before = texts(w);
+    const std::size_t drawn = w.surface.requests.size();
+    const FlowState flowBefore = w.flow();
     w.messages.messages.clear();
 
     w.calculate();
-    QCOMPARE(w.messages.messages, Messages{"No finite result for these inputs"});
-    QCOMPARE(texts(w), before);
-    QCOMPARE(w.chart(), chartBefore);
-    QVERIFY(sameRatios(w.flow(), flowBefore));
-    for (const QLineEdit* box : w.window.findChildren<QLineEdit*>()) {
-        QVERIFY(!box->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
-        QVERIFY(!box->text().contains(QStringLiteral("inf"), Qt::CaseInsensitive));
-    }
+    EXPECT_EQ(w.messages.messages, Messages{"No finite result for these inputs"});
+    EXPECT_EQ(texts(w), before);
+    EXPECT_EQ(w.surface.requests.size(), drawn);
+    EXPECT_TRUE(sameRatios(w.flow(), flowBefore));
+    for (const std::string& text : texts(w))
+        EXPECT_EQ(text.find_first_of("nNiI"), std::string::npos) << text; // no nan, no inf
 }
 
-void CalculateCommandTest::searchWithoutSolutionShowsStars_data()
+INSTANTIATE_TEST_SUITE_P(
+    CalculateCommand, NonFiniteResults,
+    ::testing::Values(NonFinite{"M_beyond_double_range", "1.4", true, "1e400"},
+                      NonFinite{"M_squared_overflows", "1.4", true, "1e200"},
+                      NonFinite{"M_squared_underflows", "1.4", true, "1e-320"},
+                      NonFinite{"gamma_overflows_the_relations", "1e308", true, "2"},
+                      NonFinite{"gamma_so_close_to_1_that_p0_overflows", "1.000000000000001", true, "100"},
+                      NonFinite{"friction_beyond_double_range", "1.4", false, "1e400"},
+                      NonFinite{"negative_friction_beyond_range", "1.4", false, "-1e999"},
+                      NonFinite{"a_search_meets_a_non_finite_friction", "1e308", false, "0"},
+                      NonFinite{"the_same_at_gamma_1e307", "1e307", false, "0.5"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct WithoutSolution {
+    const char* name;
+    const char* friction;
+    const char* subsonic;
+    const char* supersonic;
+    std::size_t messageCount;
+    Points markers;
+};
+
+class SearchWithoutSolution : public ::testing::TestWithParam<WithoutSolution> {};
+
+TEST_P(SearchWithoutSolution, ShowsStars)
 {
-    QTest::addColumn<QString>("friction");
-    QTest::addColumn<QString>("subsonic");
-    QTest::addColumn<QString>("supersonic");
-    QTest::addColumn<int>("messageCount");
-    QTest::addColumn<QList<QPointF>>("markers");
-    QTest::newRow("1.0: no supersonic solution") << "1.0"
-                                                 << "0.5087"
-                                                 << "****" << 1 << QList<QPointF>{{0.50872802734375, 1.0}};
-    QTest::newRow("0.7: past M = 5") << "0.7"
-                                     << "0.5551"
-                                     << "****" << 1 << QList<QPointF>{{0.5550537109375, 0.7}};
-    QTest::newRow("0.7299: met at M = 6")
-        << "0.7299"
-        << "0.5497"
-        << "6" << 0 << QList<QPointF>{{0.5496826171875, 0.7299}}; // M = 6 lies off the chart
-    QTest::newRow("8.4836: above the chart's largest") << "8.4836"
-                                                       << "****"
-                                                       << "****" << 1 << QList<QPointF>{};
-    // Its subsonic marker at F = 8.48 lies above the chart's top edge, F = 8.
-    QTest::newRow("8.48: just inside") << "8.48"
-                                       << "0.25"
-                                       << "****" << 1 << QList<QPointF>{};
-    QTest::newRow("-0.5: negative") << "-0.5"
-                                    << "****"
-                                    << "****" << 1 << QList<QPointF>{};
-    QTest::newRow("1e300: huge") << "1e300"
-                                 << "****"
-                                 << "****" << 1 << QList<QPointF>{};
+    const WithoutSolution& c = GetParam();
+    RecordingWindow w;
+    w.calculateFriction(c.friction);
+    EXPECT_EQ(w.text(Box::Text_Msub), c.subsonic);
+    EXPECT_EQ(w.text(Box::Text_Msup), c.supersonic);
+    EXPECT_EQ(w.messages.messages, Messages(c.messageCount, "bu 4L*f/D için süpersonik çözüm yok"));
+    EXPECT_TRUE(markersAt(w, c.markers));
 }
 
-void CalculateCommandTest::searchWithoutSolutionShowsStars()
-{
-    QFETCH(QString, friction);
-    QFETCH(QString, subsonic);
-    QFETCH(QString, supersonic);
-    QFETCH(int, messageCount);
-    QFETCH(QList<QPointF>, markers);
-    WindowDriver w;
-    w.calculateFriction(friction);
-    QCOMPARE(w.c.Text_Msub->text(), subsonic);
-    QCOMPARE(w.c.Text_Msup->text(), supersonic);
-    QCOMPARE(int(w.messages.messages.size()), messageCount);
-    for (const std::string& m : w.messages.messages)
-        QCOMPARE(QString::fromStdString(m), QStringLiteral("bu 4L*f/D için süpersonik çözüm yok"));
-    QVERIFY(markersAt(w.chart(), std::vector<QPointF>(markers.begin(), markers.end())));
-}
+// A marker beyond the chart's edges is handed to the surface all the same, which clips it.
+INSTANTIATE_TEST_SUITE_P(
+    CalculateCommand, SearchWithoutSolution,
+    ::testing::Values(
+        WithoutSolution{"no_supersonic_solution", "1.0", "0.5087", "****", 1, {{0.50872802734375, 1.0}}},
+        WithoutSolution{"past_M_5", "0.7", "0.5551", "****", 1, {{0.5550537109375, 0.7}}},
+        WithoutSolution{"met_at_M_6", "0.7299", "0.5497", "6", 0, {{0.5496826171875, 0.7299}, {6.0, 0.7299}}},
+        WithoutSolution{"above_the_charts_largest", "8.4836", "****", "****", 1, {}},
+        WithoutSolution{"just_inside", "8.48", "0.25", "****", 1, {{0.25, 8.48}}},
+        WithoutSolution{"negative", "-0.5", "****", "****", 1, {}},
+        WithoutSolution{"huge", "1e300", "****", "****", 1, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-QTEST_MAIN(CalculateCommandTest)
-#include "calculatecommand_test.moc"
+} // namespace

@@ -2,7 +2,7 @@
 // least 4.5:1), the fixed light surfaces carry black text and axes, and everything else
 // keeps following the scheme.
 
-#include "ui/formabout.h"
+#include "qt/formabout.h"
 
 #include "tests/support/windowdriver.h"
 
@@ -149,12 +149,14 @@ void DarkSchemeTest::chartAxesAndCaptionAreBlack()
 void DarkSchemeTest::aboutWindowTextIsReadable()
 {
     AboutWindowReference about;
-    about.show();
-    checkEveryTextIsReadable(*about.window());
+    velmora::showAboutWindow(about);
+    checkEveryTextIsReadable(*velmora::aboutWindowOf(about));
     for (const char* name : {"Label7", "Label8", "Label4"})
-        QCOMPARE(
-            about.window()->findChild<QLabel*>(QLatin1String(name))->palette().color(QPalette::WindowText),
-            QColor(Qt::black));
+        QCOMPARE(velmora::aboutWindowOf(about)
+                     ->findChild<QLabel*>(QLatin1String(name))
+                     ->palette()
+                     .color(QPalette::WindowText),
+                 QColor(Qt::black));
 }
 
 // Only the fixed light surfaces change their text colour; the rest stays the scheme's.

@@ -1,8 +1,9 @@
 // The main window as it opens: every control in place, with its text, kind and
 // visibility, the option group, the tab order and the gas of the load step.
 
-#include "ui/formvelmora.h"
-#include "ui/picturebox.h"
+#include "qt/formvelmora.h"
+#include "qt/picturebox.h"
+#include "qt/windowplacement.h"
 
 #include "tests/support/windowdriver.h"
 
@@ -230,8 +231,7 @@ void FormVelmoraLayoutTest::noButtonIsPressedByEnter()
 
 void FormVelmoraLayoutTest::tabOrderFollowsTabIndexAndSkipsHiddenBoxes()
 {
-    if (QGuiApplication::platformName() == QStringLiteral("wasm") &&
-        QLibraryInfo::version() >= QVersionNumber(6, 8))
+    if (velmora::runsInAPage() && QLibraryInfo::version() >= QVersionNumber(6, 8))
         QSKIP("in Qt 6.8's page the focus of a window just opened is one box on");
     WindowDriver driver;
     Form_Velmora& window = driver.window;

@@ -1,135 +1,113 @@
 // The two option buttons and what each does to the results frame.
 
-#include "tests/support/windowdriver.h"
+#include "tests/support/recordingwindow.h"
 
-#include <QLabel>
+#include <gtest/gtest.h>
 
-using velmora::testing::WindowDriver;
+#include <algorithm>
+#include <vector>
+
+using namespace velmora;
+using velmora::testing::RecordingWindow;
 
 namespace {
 
-const QColor white(255, 255, 255);
-const QColor grey(200, 200, 200);
+constexpr Rgb white{255, 255, 255};
+constexpr Rgb grey{200, 200, 200};
 
-QColor background(const QWidget* box) { return box->palette().color(QPalette::Base); }
-
-struct Expected {
-    const char* control;
-    bool visible;
+const std::vector<Control> resultsFrame{
+    Label::Label_M,        Label::Label_FLD4,     Label::Label_PPstar, Label::Label_TTstar,
+    Label::Label_RoRoStar, Label::Label_PoPoStar, Box::Text_Msub,      Box::Text_Msup,
+    Box::Text_FLD4,        Box::Text_PPstar,      Box::Text_TTstar,    Box::Text_RoRostar,
+    Box::Text_PoPostar,
 };
 
-// Visibility after each option, for every label and box of the results frame.
-const Expected afterMach[] = {
-    {"Label_M", true},         {"Label_FLD4", false},     {"Label_PPstar", false}, {"Label_TTstar", false},
-    {"Label_RoRoStar", false}, {"Label_PoPoStar", false}, {"Text_Msub", true},     {"Text_Msup", false},
-    {"Text_FLD4", false},      {"Text_PPstar", false},    {"Text_TTstar", false},  {"Text_RoRostar", false},
-    {"Text_PoPostar", false},
+struct ModeCase {
+    const char* name;
+    Option option;
+    std::vector<Control> shown; // of the results frame; the rest is hidden
+    Box input;                  // white and a single space
+    std::vector<Box> greyBoxes;
+    Box untouched; // keeps its text
+    const char* untouchedText;
 };
-const Expected afterFriction[] = {
-    {"Label_M", false},        {"Label_FLD4", true},      {"Label_PPstar", false}, {"Label_TTstar", false},
-    {"Label_RoRoStar", false}, {"Label_PoPoStar", false}, {"Text_Msub", false},    {"Text_Msup", false},
-    {"Text_FLD4", true},       {"Text_PPstar", false},    {"Text_TTstar", false},  {"Text_RoRostar", false},
-    {"Text_PoPostar", false},
+
+const ModeCase modeCases[] = {
+    {"Mach",
+     Option::Option_M,
+     {Label::Label_M, Box::Text_Msub},
+     Box::Text_Msub,
+     {Box::Text_FLD4, Box::Text_PPstar, Box::Text_TTstar, Box::Text_RoRostar, Box::Text_PoPostar},
+     Box::Text_FLD4,
+     "1"},
+    {"Friction",
+     Option::Option_FLD4,
+     {Label::Label_FLD4, Box::Text_FLD4},
+     Box::Text_FLD4,
+     {Box::Text_Msub, Box::Text_Msup, Box::Text_PPstar, Box::Text_TTstar, Box::Text_RoRostar,
+      Box::Text_PoPostar},
+     Box::Text_Msub,
+     "1.153"},
 };
+
+class InputMode : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(InputMode, ShowsOnlyTheBlankWhiteInputBox)
+{
+    const ModeCase& mode = GetParam();
+    RecordingWindow w;
+    w.choose(mode.option);
+    for (const Control& control : resultsFrame) {
+        const bool shown = std::find(mode.shown.begin(), mode.shown.end(), control) != mode.shown.end();
+        EXPECT_EQ(w.isVisible(control), shown) << velmora::testing::nameOf(control);
+    }
+    EXPECT_EQ(w.text(mode.input), " ");
+    EXPECT_EQ(w.background(mode.input), white);
+    for (const Box box : mode.greyBoxes)
+        EXPECT_EQ(w.background(box), grey) << velmora::testing::nameOf(box);
+    EXPECT_EQ(w.caption(Button::Command1), "Input value then CLICK");
+    EXPECT_EQ(w.text(mode.untouched), mode.untouchedText);
+    EXPECT_TRUE(w.messages.messages.empty());
+    EXPECT_TRUE(w.surface.requests.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModes, InputMode, ::testing::ValuesIn(modeCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InputModes, MachModeLeavesTheSupersonicBoxColourAlone)
+{
+    RecordingWindow w;
+    w.choose(Option::Option_M);
+    EXPECT_EQ(w.background(Box::Text_Msup), std::nullopt);
+    w.choose(Option::Option_FLD4);
+    w.choose(Option::Option_M);
+    EXPECT_EQ(w.background(Box::Text_Msup), grey); // as the 4fL*/D mode left it
+}
+
+TEST(InputModes, SwitchingModesLosesTheTypedValue)
+{
+    RecordingWindow w;
+    w.choose(Option::Option_M);
+    w.type(Box::Text_Msub, "2");
+    w.choose(Option::Option_FLD4);
+    w.type(Box::Text_FLD4, "0.5");
+    w.choose(Option::Option_M);
+    EXPECT_EQ(w.text(Box::Text_Msub), " ");
+    w.choose(Option::Option_FLD4);
+    EXPECT_EQ(w.text(Box::Text_FLD4), " ");
+}
+
+TEST(InputModes, HiddenBoxesKeepTheirTexts)
+{
+    RecordingWindow w;
+    w.calculateMach("2");
+    w.choose(Option::Option_FLD4);
+    EXPECT_FALSE(w.isVisible(Box::Text_TTstar));
+    EXPECT_EQ(w.text(Box::Text_TTstar), "0.6667");
+    w.type(Box::Text_FLD4, "0.305");
+    w.calculate();
+    EXPECT_TRUE(w.isVisible(Box::Text_TTstar));
+    EXPECT_EQ(w.text(Box::Text_TTstar), "0.6667");
+}
 
 } // namespace
-
-class InputModesTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void machModeShowsOnlyTheBlankWhiteMachBox();
-    void frictionModeShowsOnlyTheBlankWhiteFrictionBox();
-    void machModeLeavesTheSupersonicBoxColourAlone();
-    void switchingModesLosesTheTypedValue();
-    void hiddenBoxesKeepTheirTexts();
-    void keyboardSelectionRunsTheHandler();
-};
-
-void InputModesTest::machModeShowsOnlyTheBlankWhiteMachBox()
-{
-    WindowDriver w;
-    w.chooseMach();
-    QVERIFY(w.c.Option_M->isChecked());
-    for (const Expected& e : afterMach)
-        QVERIFY2(w.window.findChild<QWidget*>(QLatin1String(e.control))->isVisible() == e.visible, e.control);
-    QCOMPARE(w.c.Text_Msub->text(), QStringLiteral(" "));
-    QCOMPARE(background(w.c.Text_Msub), white);
-    for (const QLineEdit* box :
-         {w.c.Text_FLD4, w.c.Text_PPstar, w.c.Text_TTstar, w.c.Text_RoRostar, w.c.Text_PoPostar})
-        QCOMPARE(background(box), grey);
-    QCOMPARE(w.c.Command1->text(), QStringLiteral("Input value then CLICK"));
-    QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral("1"));
-    QVERIFY(w.messages.messages.empty());
-}
-
-void InputModesTest::frictionModeShowsOnlyTheBlankWhiteFrictionBox()
-{
-    WindowDriver w;
-    w.chooseFriction();
-    QVERIFY(w.c.Option_FLD4->isChecked());
-    for (const Expected& e : afterFriction)
-        QVERIFY2(w.window.findChild<QWidget*>(QLatin1String(e.control))->isVisible() == e.visible, e.control);
-    QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral(" "));
-    QCOMPARE(background(w.c.Text_FLD4), white);
-    for (const QLineEdit* box : {w.c.Text_Msub, w.c.Text_Msup, w.c.Text_PPstar, w.c.Text_TTstar,
-                                 w.c.Text_RoRostar, w.c.Text_PoPostar})
-        QCOMPARE(background(box), grey);
-    QCOMPARE(w.c.Command1->text(), QStringLiteral("Input value then CLICK"));
-    QCOMPARE(w.c.Text_Msub->text(), QStringLiteral("1.153"));
-}
-
-void InputModesTest::machModeLeavesTheSupersonicBoxColourAlone()
-{
-    WindowDriver w;
-    const QColor initial = background(w.c.Text_Msup);
-    w.chooseMach();
-    QCOMPARE(background(w.c.Text_Msup), initial);
-    w.chooseFriction();
-    w.chooseMach();
-    QCOMPARE(background(w.c.Text_Msup), grey); // as the 4fL*/D mode left it
-}
-
-void InputModesTest::switchingModesLosesTheTypedValue()
-{
-    WindowDriver w;
-    w.chooseMach();
-    WindowDriver::type(w.c.Text_Msub, QStringLiteral("2"));
-    w.chooseFriction();
-    WindowDriver::type(w.c.Text_FLD4, QStringLiteral("0.5"));
-    w.chooseMach();
-    QCOMPARE(w.c.Text_Msub->text(), QStringLiteral(" "));
-    w.chooseFriction();
-    QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral(" "));
-}
-
-void InputModesTest::hiddenBoxesKeepTheirTexts()
-{
-    WindowDriver w;
-    w.calculateMach(QStringLiteral("2"));
-    w.chooseFriction();
-    QVERIFY(!w.c.Text_TTstar->isVisible());
-    QCOMPARE(w.c.Text_TTstar->text(), QStringLiteral("0.6667"));
-    WindowDriver::type(w.c.Text_FLD4, QStringLiteral("0.305"));
-    w.calculate();
-    QVERIFY(w.c.Text_TTstar->isVisible());
-    QCOMPARE(w.c.Text_TTstar->text(), QStringLiteral("0.6667"));
-}
-
-void InputModesTest::keyboardSelectionRunsTheHandler()
-{
-    WindowDriver w;
-    w.chooseMach();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
-    w.c.Option_M->setFocus();
-    QTest::keyClick(w.c.Option_M, Qt::Key_Down);
-    QVERIFY(w.c.Option_FLD4->isChecked());
-    QVERIFY(w.c.Text_FLD4->isVisible());
-    QCOMPARE(w.c.Text_FLD4->text(), QStringLiteral(" "));
-    QTest::keyClick(w.c.Option_FLD4, Qt::Key_Up);
-    QVERIFY(w.c.Option_M->isChecked());
-    QVERIFY(w.c.Text_Msub->isVisible());
-}
-
-QTEST_MAIN(InputModesTest)
-#include "inputmodes_test.moc"

@@ -1,10 +1,10 @@
 // The chart on the real picture box of the main window, read back from its pixels.
 
 #include "chart/frictionchart.h"
-#include "ui/formabout.h"
-#include "ui/formvelmora.h"
-#include "ui/picturebox.h"
-#include "ui/windowplacement.h"
+#include "qt/formabout.h"
+#include "qt/formvelmora.h"
+#include "qt/picturebox.h"
+#include "qt/windowplacement.h"
 
 #include "tests/support/chartimage.h"
 #include "tests/support/messagerecorder.h"

@@ -1,19 +1,20 @@
-// Twenty thousand random actions on the real window from a fixed seed, with every
-// invariant a user relies on checked after each one.
+// Twenty thousand random actions on the window from a fixed seed, with every invariant a
+// user relies on checked after each one.
 
+#include "tests/support/recordingwindow.h"
 #include "tests/support/resulttextgrammar.h"
-#include "tests/support/windowdriver.h"
 
-#include <QElapsedTimer>
-#include <QLocale>
-#include <QMenuBar>
+#include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <random>
+#include <string>
 
+using namespace velmora;
 using velmora::testing::isResultText;
-using velmora::testing::WindowDriver;
+using velmora::testing::nameOf;
+using velmora::testing::RecordingWindow;
 
 namespace {
 
@@ -77,12 +78,12 @@ class InputMaker {
 public:
     explicit InputMaker(std::mt19937& random) : random_(random) {}
 
-    QString next()
+    std::string next()
     {
         switch (pick(4)) {
         case 0:
         case 1:
-            return QString::fromLatin1(knownTexts[pick(int(std::size(knownTexts)))]);
+            return knownTexts[pick(int(std::size(knownTexts)))];
         case 2:
             return number();
         default:
@@ -93,32 +94,34 @@ public:
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
-    QString number()
+    std::string number()
     {
-        QString text;
+        std::string text;
         if (pick(3) == 0)
             text += pick(2) ? '-' : '+';
         const int digits = 1 + pick(8);
         for (int i = 0; i < digits; ++i) {
-            text += QChar('0' + pick(10));
+            text += char('0' + pick(10));
             if (i == 0 && pick(2))
                 text += '.';
             if (pick(10) == 0)
                 text += ' ';
         }
-        if (pick(3) == 0)
-            text += QStringLiteral("e%1").arg(pick(801) - 400);
+        if (pick(3) == 0) {
+            text += 'e';
+            text += std::to_string(pick(801) - 400);
+        }
         return text;
     }
 
     // Characters that can start or break a number; no letters that could spell a word.
-    QString garbage()
+    std::string garbage()
     {
         static constexpr char alphabet[] = "0123456789+-.eE &HhOoxz,\t;";
-        QString text;
+        std::string text;
         const int length = pick(12);
         for (int i = 0; i < length; ++i)
-            text += QChar::fromLatin1(alphabet[pick(int(sizeof alphabet) - 1)]);
+            text += alphabet[pick(int(sizeof alphabet) - 1)];
         return text;
     }
 
@@ -131,14 +134,14 @@ enum class Action { ChooseMach, ChooseFriction, Calculate, Other };
 // Whether an action may have changed a result box to this text, besides the text the
 // user typed into it: each box is written only by its own option or by a calculation in
 // the mode that writes it, and "****" only stands in a Mach box after a 4fL*/D search.
-bool mayShow(const QString& box, Action action, Mode mode, const std::string& text)
+bool mayShow(Box box, Action action, Mode mode, const std::string& text)
 {
-    const bool machBox = box == QStringLiteral("Text_Msub") || box == QStringLiteral("Text_Msup");
+    const bool machBox = box == Box::Text_Msub || box == Box::Text_Msup;
     switch (action) {
     case Action::ChooseMach:
-        return box == QStringLiteral("Text_Msub") && text == " ";
+        return box == Box::Text_Msub && text == " ";
     case Action::ChooseFriction:
-        return box == QStringLiteral("Text_FLD4") && text == " ";
+        return box == Box::Text_FLD4 && text == " ";
     case Action::Calculate:
         if (mode == Mode::Friction)
             return machBox && (text == "****" || isResultText(text));
@@ -149,57 +152,32 @@ bool mayShow(const QString& box, Action action, Mode mode, const std::string& te
     return false;
 }
 
-void dropOffscreenWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
+TEST(Soak, RandomActionsKeepEveryInvariant)
 {
-    if (type == QtWarningMsg && message.contains(QStringLiteral("does not support")))
-        return;
-    fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-} // namespace
-
-class SoakTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase()
-    {
-        qInstallMessageHandler(dropOffscreenWarnings);
-        QLocale::setDefault(QLocale::c());
-    }
-    void randomActionsKeepEveryInvariant();
-};
-
-void SoakTest::randomActionsKeepEveryInvariant()
-{
-    WindowDriver w;
+    RecordingWindow w;
     std::mt19937 random(20261208);
     InputMaker inputs(random);
-    const std::array<QLineEdit*, 7> results{w.c.Text_Msub,    w.c.Text_Msup,   w.c.Text_FLD4,
-                                            w.c.Text_TTstar,  w.c.Text_PPstar, w.c.Text_RoRostar,
-                                            w.c.Text_PoPostar};
-    const std::array<QLineEdit*, 3> inputBoxes{w.c.Text_gama, w.c.Text_Msub, w.c.Text_FLD4};
-    QMenuBar* menu = w.window.menuBar();
-    const QPoint aboutEntry = menu->actionGeometry(menu->actions().first()).center();
+    constexpr std::array results{Box::Text_Msub,   Box::Text_Msup,     Box::Text_FLD4,    Box::Text_TTstar,
+                                 Box::Text_PPstar, Box::Text_RoRostar, Box::Text_PoPostar};
+    constexpr std::array inputBoxes{Box::Text_gama, Box::Text_Msub, Box::Text_FLD4};
 
-    QElapsedTimer clock;
-    clock.start();
     for (int action = 0; action < actionCount; ++action) {
-        std::array<QString, 7> before;
+        std::array<std::string, results.size()> before;
         for (std::size_t i = 0; i < results.size(); ++i)
-            before[i] = results[i]->text();
-        const Mode mode = w.c.Option_M->isChecked()      ? Mode::Mach
-                          : w.c.Option_FLD4->isChecked() ? Mode::Friction
-                                                         : Mode::None;
+            before[i] = w.text(results[i]);
+        const std::optional<Option> selected = w.selectedOption();
+        const Mode mode = !selected                       ? Mode::None
+                          : *selected == Option::Option_M ? Mode::Mach
+                                                          : Mode::Friction;
         Action done = Action::Other;
-        QLineEdit* typedInto = nullptr;
+        std::optional<Box> typedInto;
 
         const int kind = std::uniform_int_distribution<int>(0, 99)(random);
         if (kind < 10) {
-            w.chooseMach();
+            w.choose(Option::Option_M);
             done = Action::ChooseMach;
         } else if (kind < 20) {
-            w.chooseFriction();
+            w.choose(Option::Option_FLD4);
             done = Action::ChooseFriction;
         } else if (kind < 28) {
             w.clickChart();
@@ -207,36 +185,32 @@ void SoakTest::randomActionsKeepEveryInvariant()
             w.calculate();
             done = Action::Calculate;
         } else if (kind < 60) {
-            QTest::mouseClick(menu, Qt::LeftButton, {}, aboutEntry);
+            w.clickAbout();
         } else {
-            QLineEdit* box = inputBoxes[std::uniform_int_distribution<std::size_t>(0, 2)(random)];
-            if (box->isVisible()) {
-                WindowDriver::type(box, inputs.next());
+            const Box box = inputBoxes[std::uniform_int_distribution<std::size_t>(0, 2)(random)];
+            if (w.isVisible(box)) {
+                w.type(box, inputs.next());
                 typedInto = box;
             }
         }
 
         for (std::size_t i = 0; i < results.size(); ++i) {
-            const QString now = results[i]->text();
-            const bool allowed = now == before[i] || results[i] == typedInto ||
-                                 mayShow(results[i]->objectName(), done, mode, now.toStdString());
-            if (!allowed)
-                QFAIL(qPrintable(QStringLiteral("action %1: %2 shows \"%3\"")
-                                     .arg(action)
-                                     .arg(results[i]->objectName(), now)));
+            const std::string now = w.text(results[i]);
+            const bool allowed =
+                now == before[i] || results[i] == typedInto || mayShow(results[i], done, mode, now);
+            ASSERT_TRUE(allowed) << "action " << action << ": " << nameOf(results[i]) << " shows \"" << now
+                                 << '"';
         }
 
         // The constants worked out here from γ, not by FlowState's own code.
-        const velmora::FlowState& flow = w.flow();
+        const FlowState& flow = w.flow();
         const double g = flow.gama;
-        if (!(g > 1.0) || !std::isfinite(g) || !std::isfinite(flow.expP0) || !std::isfinite(flow.cFLD4) ||
-            flow.gm1 != g - 1.0 || flow.gp1 != g + 1.0 || flow.cFLD4 != (g + 1.0) / 2.0 / g ||
-            flow.expP0 != (g + 1.0) / 2.0 / (g - 1.0))
-            QFAIL(qPrintable(QStringLiteral("action %1: FlowState holds γ = %2").arg(action).arg(g)));
+        ASSERT_TRUE(g > 1.0 && std::isfinite(g) && std::isfinite(flow.expP0) && std::isfinite(flow.cFLD4) &&
+                    flow.gm1 == g - 1.0 && flow.gp1 == g + 1.0 && flow.cFLD4 == (g + 1.0) / 2.0 / g &&
+                    flow.expP0 == (g + 1.0) / 2.0 / (g - 1.0))
+            << "action " << action << ": FlowState holds γ = " << g;
     }
-    qInfo("soak: %d actions in %.1f s, %zu messages answered", actionCount, clock.elapsed() / 1000.0,
-          w.messages.messages.size());
+    std::printf("soak: %d actions, %zu messages answered\n", actionCount, w.messages.messages.size());
 }
 
-QTEST_MAIN(SoakTest)
-#include "soak_test.moc"
+} // namespace

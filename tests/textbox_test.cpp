@@ -1,7 +1,7 @@
 // The window's text boxes under the mouse and the clipboard: a double-click takes the whole
 // number, the toolkit's triple-click, drag and copy keep working, and a paste is never cut.
 
-#include "ui/textbox.h"
+#include "qt/textbox.h"
 
 #include "tests/support/windowdriver.h"
 

@@ -3,7 +3,7 @@
 // and its place at the top left, and a calculation afterwards still gives its result.
 // Run offscreen and as a native client of a headless Wayland compositor.
 
-#include "ui/formabout.h"
+#include "qt/formabout.h"
 
 #include "tests/support/windowdriver.h"
 
@@ -113,8 +113,8 @@ void WindowStatesTest::mainWindowKeepsItsClientAreaAndCalculates()
 void WindowStatesTest::aboutWindowKeepsItsLabels()
 {
     AboutWindowReference about;
-    about.show();
-    QWidget& window = *about.window();
+    velmora::showAboutWindow(about);
+    QWidget& window = *velmora::aboutWindowOf(about);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.size(), QSize(240, 118));
     passThroughStates(window, [&] {

@@ -1,13 +1,22 @@
 #pragma once
 
-#include "ui/mainwindowcontrols.h"
+#include "ui/controls.h"
+
+#include <span>
+#include <string_view>
 
 namespace velmora {
 
-// Gives the main window's boxes and chart names (and descriptions where a name is not
-// enough) in the words a student would use, for screen readers, and the same names as
-// hover help: "Po/Po*" is read out, and shown, as "Stagnation pressure ratio p0/p0*". The
-// options and the button keep their captions as names and have no hover help.
-void nameForAssistiveTechnology(const MainWindowControls& controls);
+// The names (and descriptions where a name is not enough) that the main window's boxes
+// and chart give screen readers, in the words a student would use: "Po/Po*" is read out
+// as "Stagnation pressure ratio p0/p0*". The desktop shows the same names as hover help.
+// The options and the button keep their captions as names.
+struct AccessibleText {
+    Control control;
+    std::string_view name;
+    std::string_view description; // empty: none
+};
+
+[[nodiscard]] std::span<const AccessibleText> accessibleTexts();
 
 } // namespace velmora

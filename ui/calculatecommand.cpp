@@ -3,10 +3,6 @@
 #include "flow/machsearch.h"
 #include "text/numbertext.h"
 #include "text/systemtexts.h"
-#include "ui/inputmodes.h"
-#include "ui/qttext.h"
-
-#include <QLineEdit>
 
 #include <cmath>
 #include <initializer_list>
@@ -16,19 +12,19 @@ namespace velmora {
 
 namespace {
 
-using Controls = MainWindowControls;
-
 // Shown again by every calculation, in this order.
-constexpr ControlMember resultFields[] = {
-    control<&Controls::Label_M>,      control<&Controls::Label_FLD4>,     control<&Controls::Label_PPstar>,
-    control<&Controls::Label_TTstar>, control<&Controls::Label_RoRoStar>, control<&Controls::Label_PoPoStar>,
-    control<&Controls::Text_Msub>,    control<&Controls::Text_FLD4>,      control<&Controls::Text_PPstar>,
-    control<&Controls::Text_TTstar>,  control<&Controls::Text_RoRostar>,  control<&Controls::Text_PoPostar>,
+constexpr Control resultFields[] = {
+    Label::Label_M,        Label::Label_FLD4,     Label::Label_PPstar, Label::Label_TTstar,
+    Label::Label_RoRoStar, Label::Label_PoPoStar, Box::Text_Msub,      Box::Text_FLD4,
+    Box::Text_PPstar,      Box::Text_TTstar,      Box::Text_RoRostar,  Box::Text_PoPostar,
 };
 
-double read(const QLineEdit* box) { return leadingNumber(box->text().toStdString()); }
+double read(const MainWindow& window, Box box) { return leadingNumber(window.text(box)); }
 
-void write(QLineEdit* box, double value) { box->setText(userResultText(value)); }
+void write(MainWindow& window, Box box, double value)
+{
+    window.setText(box, resultText(value, window.decimalSeparator()));
+}
 
 bool allFinite(std::initializer_list<double> values)
 {
@@ -38,10 +34,10 @@ bool allFinite(std::initializer_list<double> values)
     return true;
 }
 
-void calculateForMach(FlowState& flow, const MainWindowControls& controls, ChartView& chart,
-                      Messenger& messenger)
+void calculateForMach(FlowState& flow, MainWindow& window, ChartView& chart)
 {
-    const double M = read(controls.Text_Msub);
+    Messenger& messenger = window.messenger();
+    const double M = read(window, Box::Text_Msub);
     if (M == 0.0) {
         messenger.showMessage(inputValueThenClick);
         return;
@@ -51,7 +47,7 @@ void calculateForMach(FlowState& flow, const MainWindowControls& controls, Chart
         messenger.showMessage(machMustBePositive);
         return;
     }
-    controls.Text_Msup->setVisible(false);
+    window.setVisible(Box::Text_Msup, false);
     const double F = flow.FLD4_for_M(M);
 
     // The ratios are tried on a copy first, so that a click without finite results
@@ -66,20 +62,20 @@ void calculateForMach(FlowState& flow, const MainWindowControls& controls, Chart
     chart.draw(flow);
     flow.oranlar(M);
     chart.mark(M, F);
-    write(controls.Text_TTstar, flow.TTstar);
-    write(controls.Text_PPstar, flow.PPstar);
-    write(controls.Text_RoRostar, flow.RoRostar);
-    write(controls.Text_PoPostar, flow.PoPostar);
-    write(controls.Text_FLD4, F);
+    write(window, Box::Text_TTstar, flow.TTstar);
+    write(window, Box::Text_PPstar, flow.PPstar);
+    write(window, Box::Text_RoRostar, flow.RoRostar);
+    write(window, Box::Text_PoPostar, flow.PoPostar);
+    write(window, Box::Text_FLD4, F);
 }
 
 // Writes the Mach number a search found, or "****" where it found none.
-void writeMach(QLineEdit* box, double mach, const SearchResult& result)
+void writeMach(MainWindow& window, Box box, double mach, const SearchResult& result)
 {
     if (result.foundSolution())
-        write(box, mach);
+        write(window, box, mach);
     else
-        box->setText(fromUtf8(noSolutionText));
+        window.setText(box, noSolutionText);
 }
 
 // Each search starts afresh, whatever the other left in the step and direction.
@@ -107,10 +103,10 @@ bool searchesMeetNonFinite(const FlowState& flow, double F)
            supersonicSearch(flow, F, M, silent).end == SearchEnd::NotFinite;
 }
 
-void calculateForFriction(const FlowState& flow, const MainWindowControls& controls, ChartView& chart,
-                          Messenger& messenger)
+void calculateForFriction(const FlowState& flow, MainWindow& window, ChartView& chart)
 {
-    const double F = read(controls.Text_FLD4);
+    Messenger& messenger = window.messenger();
+    const double F = read(window, Box::Text_FLD4);
     if (!std::isfinite(F) || searchesMeetNonFinite(flow, F)) {
         messenger.showMessage(noFiniteResult);
         return;
@@ -118,12 +114,12 @@ void calculateForFriction(const FlowState& flow, const MainWindowControls& contr
 
     double Msub = 0.0;
     const SearchResult subsonic = subsonicSearch(flow, F, Msub, messenger);
-    writeMach(controls.Text_Msub, Msub, subsonic);
+    writeMach(window, Box::Text_Msub, Msub, subsonic);
 
     double Msup = 0.0;
     const SearchResult supersonic = supersonicSearch(flow, F, Msup, messenger);
-    controls.Text_Msup->setVisible(true);
-    writeMach(controls.Text_Msup, Msup, supersonic);
+    window.setVisible(Box::Text_Msup, true);
+    writeMach(window, Box::Text_Msup, Msup, supersonic);
 
     chart.draw(flow);
     if (subsonic.foundSolution())
@@ -134,30 +130,30 @@ void calculateForFriction(const FlowState& flow, const MainWindowControls& contr
 
 } // namespace
 
-void runCalculateCommand(FlowState& flow, const MainWindowControls& controls, ChartView& chart,
-                         Messenger& messenger)
+void runCalculateCommand(FlowState& flow, MainWindow& window, ChartView& chart)
 {
+    Messenger& messenger = window.messenger();
     // γ ≤ 1 divides by zero or has no physical meaning; the last valid γ stays.
-    const double gama = read(controls.Text_gama);
+    const double gama = read(window, Box::Text_gama);
     if (!(gama > 1.0) || !std::isfinite(gama)) {
         messenger.showMessage(gammaMustExceedOne);
         return;
     }
     flow.set_gama(gama);
 
-    const std::optional<InputMode> mode = selectedInputMode(controls);
+    const std::optional<Option> mode = window.selectedOption();
     if (!mode) {
         messenger.showMessage(chooseInputParameter);
         return;
     }
 
-    for (const ControlMember& field : resultFields)
-        field(controls)->setVisible(true);
+    for (const Control& field : resultFields)
+        window.setVisible(field, true);
 
-    if (*mode == InputMode::Mach)
-        calculateForMach(flow, controls, chart, messenger);
+    if (*mode == Option::Option_M)
+        calculateForMach(flow, window, chart);
     else
-        calculateForFriction(flow, controls, chart, messenger);
+        calculateForFriction(flow, window, chart);
 }
 
 } // namespace velmora

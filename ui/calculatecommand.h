@@ -1,9 +1,8 @@
 #pragma once
 
 #include "flow/fanno.h"
-#include "flow/messenger.h"
 #include "ui/chartview.h"
-#include "ui/mainwindowcontrols.h"
+#include "ui/mainwindow.h"
 
 namespace velmora {
 
@@ -15,7 +14,6 @@ namespace velmora {
 // above 1 (FlowState keeps its γ), when no mode is selected, when an M reads as 0 or is
 // negative, and when an input or a result is not finite (then before any box is written
 // or the chart drawn). A search without a solution shows "****" in its box and marks nothing.
-void runCalculateCommand(FlowState& flow, const MainWindowControls& controls, ChartView& chart,
-                         Messenger& messenger);
+void runCalculateCommand(FlowState& flow, MainWindow& window, ChartView& chart);
 
 } // namespace velmora

@@ -1,43 +1,43 @@
 #include "ui/chartview.h"
 
 #include "chart/frictionchart.h"
-#include "ui/picturebox.h"
-#include "ui/qttext.h"
+#include "text/numbertext.h"
 
 namespace velmora {
 
-ChartView::ChartView(PictureBox& picture) : picture_(picture)
-{
-    picture_.setAccessibleDescription(description());
-}
+ChartView::ChartView(MainWindow& window) : window_(window) { window_.describeChart(description()); }
 
 void ChartView::draw(const FlowState& flow)
 {
-    FLD4_Graph(flow, picture_);
+    FLD4_Graph(flow, window_.chart());
     drawn_ = true;
     gama_ = flow.gama;
     marks_.clear();
-    picture_.setAccessibleDescription(description());
+    window_.describeChart(description());
 }
 
 void ChartView::mark(double M, double F)
 {
-    Mark_Point(picture_, M, F);
+    Mark_Point(window_.chart(), M, F);
     marks_.emplace_back(M, F);
-    picture_.setAccessibleDescription(description());
+    window_.describeChart(description());
 }
 
-QString ChartView::description() const
+std::string ChartView::description() const
 {
     if (!drawn_)
-        return QStringLiteral("Nothing drawn yet");
-    QString text = QStringLiteral("γ = %1; ").arg(userResultText(gama_));
+        return "Nothing drawn yet";
+    const std::string separator = window_.decimalSeparator();
+    std::string text = "γ = " + resultText(gama_, separator) + "; ";
     if (marks_.empty())
-        return text + QStringLiteral("nothing marked");
-    QStringList points;
-    for (const auto& [mach, friction] : marks_)
-        points << QStringLiteral("M = %1, 4fL*/D = %2").arg(userResultText(mach), userResultText(friction));
-    return text + QStringLiteral("marked: ") + points.join(QStringLiteral("; "));
+        return text + "nothing marked";
+    text += "marked: ";
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        const auto& [mach, friction] = marks_[i];
+        text += (i > 0 ? "; M = " : "M = ") + resultText(mach, separator) +
+                ", 4fL*/D = " + resultText(friction, separator);
+    }
+    return text;
 }
 
 } // namespace velmora

@@ -1,32 +1,31 @@
 #pragma once
 
 #include "flow/fanno.h"
+#include "ui/mainwindow.h"
 
-#include <QString>
-
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace velmora {
 
-class PictureBox;
-
-// The chart as the window uses it: drawn and marked on the picture box, with the picture
-// box's accessible description kept in step with what the chart shows, so a screen
-// reader can tell the curve's γ and the marked points.
+// The chart as the window uses it: drawn and marked on the window's picture box, with
+// the words a screen reader reads for it kept in step with what it shows: the curve's γ
+// and the marked points.
 class ChartView {
 public:
-    explicit ChartView(PictureBox& picture);
+    // Describes the empty chart to the window at once.
+    explicit ChartView(MainWindow& window);
 
     // Draws the whole chart for the γ in flow; earlier markers go.
     void draw(const FlowState& flow);
     // Marks the point of Mach number M and friction parameter F.
     void mark(double M, double F);
 
-    [[nodiscard]] QString description() const;
+    [[nodiscard]] std::string description() const;
 
 private:
-    PictureBox& picture_;
+    MainWindow& window_;
     bool drawn_ = false;
     double gama_ = 0.0;
     std::vector<std::pair<double, double>> marks_;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "ui/mainwindowcontrols.h"
-#include "ui/windowlook.h"
+#include "ui/controls.h"
+#include "ui/look.h"
 
 #include <optional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 // The windows' layouts as data: every control with its container, text, place and size
 // in twips (1/1440 inch) and tab index, in the order the controls are stored. The
@@ -13,19 +14,24 @@
 
 namespace velmora {
 
-// What a row builds: a control of a kind, or one that a member of MainWindowControls
-// keeps (control<&MainWindowControls::X>), whose class gives the kind, so that a row
-// cannot disagree with its member. Converts implicitly so that a row reads as a list.
+// What a row builds: a control of a kind, or one of the controls the code reads and
+// writes, whose identity gives the kind, so that a row cannot disagree with it. Converts
+// implicitly so that a row reads as a list.
 struct BuiltControl {
-    constexpr BuiltControl(ControlKind kind) : kind(kind) {}                                   // NOLINT
-    constexpr BuiltControl(const ControlMember& member) : kind(member.kind), member(member) {} // NOLINT
+    constexpr BuiltControl(ControlKind kind) : kind(kind) {} // NOLINT
+    template <class Id>
+    constexpr BuiltControl(
+        Id id) requires std::is_enum_v<Id> && std::is_constructible_v<Control, Id> // NOLINT
+        : kind(kindOf(id)), control(id)
+    {
+    }
 
     ControlKind kind;
-    std::optional<ControlMember> member; // none: the code never touches the control
+    std::optional<Control> control; // none: the code never touches the control
 };
 
 struct ControlSpec {
-    std::string_view name; // the widget's objectName
+    std::string_view name; // the control's name: a widget's objectName, an element's id
     BuiltControl builds;
     std::string_view container;   // empty for the window's client area
     std::string_view text;        // caption or initial text, UTF-8, blanks as they stand

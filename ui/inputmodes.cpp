@@ -1,14 +1,11 @@
 #include "ui/inputmodes.h"
 
 #include "text/systemtexts.h"
-#include "ui/qttext.h"
-#include "ui/windowlook.h"
-
-#include <QAbstractButton>
-#include <QLineEdit>
+#include "ui/look.h"
 
 #include <array>
 #include <cstddef>
+#include <variant>
 
 namespace velmora {
 
@@ -16,112 +13,102 @@ namespace {
 
 enum class Setting { Unchanged, Show, Hide, ClearToSpace, White, Grey, AskForInput };
 
-using Controls = MainWindowControls;
+// The column of each option's settings below.
+constexpr std::size_t columnOf(Option option) { return option == Option::Option_M ? 0 : 1; }
 
-constexpr std::size_t indexOf(InputMode mode) { return static_cast<std::size_t>(mode); }
-
-struct ModeOption {
-    InputMode mode;
-    ControlMember option;
-};
-
-constexpr ModeOption modeOptions[] = {
-    {InputMode::Mach, control<&Controls::Option_M>},
-    {InputMode::Friction, control<&Controls::Option_FLD4>},
-};
-
-// Listed in the order of InputMode, so that a mode indexes its column of settings below.
-constexpr bool listedInModeOrder()
-{
-    for (std::size_t i = 0; i < std::size(modeOptions); ++i)
-        if (indexOf(modeOptions[i].mode) != i)
-            return false;
-    return true;
-}
-static_assert(listedInModeOrder());
-
-// What each mode sets: one column a mode.
+// What each mode sets: the M mode's column first, then the 4fL*/D mode's.
 struct ModeRow {
-    ControlMember control;
-    std::array<Setting, std::size(modeOptions)> settings;
+    Control control;
+    std::array<Setting, 2> settings;
 };
 
 // Applied in this order, one row after the other.
 constexpr ModeRow modeRows[] = {
-    {control<&Controls::Label_M>, {Setting::Show, Setting::Hide}},
-    {control<&Controls::Label_FLD4>, {Setting::Hide, Setting::Show}},
-    {control<&Controls::Label_PPstar>, {Setting::Hide, Setting::Hide}},
-    {control<&Controls::Label_TTstar>, {Setting::Hide, Setting::Hide}},
-    {control<&Controls::Label_RoRoStar>, {Setting::Hide, Setting::Hide}},
-    {control<&Controls::Label_PoPoStar>, {Setting::Hide, Setting::Hide}},
-    {control<&Controls::Text_Msub>, {Setting::Show, Setting::Hide}},
-    {control<&Controls::Text_Msup>, {Setting::Hide, Setting::Hide}},
-    {control<&Controls::Text_FLD4>, {Setting::Hide, Setting::Show}},
-    {control<&Controls::Text_PPstar>, {Setting::Hide, Setting::Hide}},
-    {control<&Controls::Text_TTstar>, {Setting::Hide, Setting::Hide}},
-    {control<&Controls::Text_RoRostar>, {Setting::Hide, Setting::Hide}},
-    {control<&Controls::Text_PoPostar>, {Setting::Hide, Setting::Hide}},
-    {control<&Controls::Text_Msub>, {Setting::ClearToSpace, Setting::Unchanged}},
-    {control<&Controls::Text_FLD4>, {Setting::Unchanged, Setting::ClearToSpace}},
-    {control<&Controls::Text_Msub>, {Setting::White, Setting::Grey}},
-    {control<&Controls::Text_Msup>, {Setting::Unchanged, Setting::Grey}},
-    {control<&Controls::Text_FLD4>, {Setting::Grey, Setting::White}},
-    {control<&Controls::Text_PPstar>, {Setting::Grey, Setting::Grey}},
-    {control<&Controls::Text_TTstar>, {Setting::Grey, Setting::Grey}},
-    {control<&Controls::Text_RoRostar>, {Setting::Grey, Setting::Grey}},
-    {control<&Controls::Text_PoPostar>, {Setting::Grey, Setting::Grey}},
-    {control<&Controls::Command1>, {Setting::AskForInput, Setting::AskForInput}},
+    {Label::Label_M, {Setting::Show, Setting::Hide}},
+    {Label::Label_FLD4, {Setting::Hide, Setting::Show}},
+    {Label::Label_PPstar, {Setting::Hide, Setting::Hide}},
+    {Label::Label_TTstar, {Setting::Hide, Setting::Hide}},
+    {Label::Label_RoRoStar, {Setting::Hide, Setting::Hide}},
+    {Label::Label_PoPoStar, {Setting::Hide, Setting::Hide}},
+    {Box::Text_Msub, {Setting::Show, Setting::Hide}},
+    {Box::Text_Msup, {Setting::Hide, Setting::Hide}},
+    {Box::Text_FLD4, {Setting::Hide, Setting::Show}},
+    {Box::Text_PPstar, {Setting::Hide, Setting::Hide}},
+    {Box::Text_TTstar, {Setting::Hide, Setting::Hide}},
+    {Box::Text_RoRostar, {Setting::Hide, Setting::Hide}},
+    {Box::Text_PoPostar, {Setting::Hide, Setting::Hide}},
+    {Box::Text_Msub, {Setting::ClearToSpace, Setting::Unchanged}},
+    {Box::Text_FLD4, {Setting::Unchanged, Setting::ClearToSpace}},
+    {Box::Text_Msub, {Setting::White, Setting::Grey}},
+    {Box::Text_Msup, {Setting::Unchanged, Setting::Grey}},
+    {Box::Text_FLD4, {Setting::Grey, Setting::White}},
+    {Box::Text_PPstar, {Setting::Grey, Setting::Grey}},
+    {Box::Text_TTstar, {Setting::Grey, Setting::Grey}},
+    {Box::Text_RoRostar, {Setting::Grey, Setting::Grey}},
+    {Box::Text_PoPostar, {Setting::Grey, Setting::Grey}},
+    {Button::Command1, {Setting::AskForInput, Setting::AskForInput}},
 };
 
-void apply(QWidget* control, Setting setting)
+// Only a box is cleared or coloured, and only a button asks for input.
+constexpr bool fits(Setting setting, const Control& control)
+{
+    switch (setting) {
+    case Setting::ClearToSpace:
+    case Setting::White:
+    case Setting::Grey:
+        return std::holds_alternative<Box>(control);
+    case Setting::AskForInput:
+        return std::holds_alternative<Button>(control);
+    case Setting::Unchanged:
+    case Setting::Show:
+    case Setting::Hide:
+        return true;
+    }
+    return false;
+}
+
+constexpr bool everySettingFits()
+{
+    for (const ModeRow& row : modeRows)
+        for (const Setting setting : row.settings)
+            if (!fits(setting, row.control))
+                return false;
+    return true;
+}
+static_assert(everySettingFits());
+
+void apply(MainWindow& window, const Control& control, Setting setting)
 {
     switch (setting) {
     case Setting::Unchanged:
         return;
     case Setting::Show:
-        control->setVisible(true);
+        window.setVisible(control, true);
         return;
     case Setting::Hide:
-        control->setVisible(false);
+        window.setVisible(control, false);
         return;
     case Setting::ClearToSpace:
-        qobject_cast<QLineEdit*>(control)->setText(QStringLiteral(" "));
+        window.setText(std::get<Box>(control), " ");
         return;
     case Setting::White:
-        setFixedColours(*control, Surface::TextBox, activeBox);
+        window.setBackground(std::get<Box>(control), activeBox);
         return;
     case Setting::Grey:
-        setFixedColours(*control, Surface::TextBox, inactiveBox);
+        window.setBackground(std::get<Box>(control), inactiveBox);
         return;
     case Setting::AskForInput:
-        qobject_cast<QAbstractButton*>(control)->setText(fromUtf8(inputValueThenClick));
+        window.setCaption(std::get<Button>(control), inputValueThenClick);
         return;
     }
 }
 
 } // namespace
 
-void groupInputModes(MainWindowControls& controls)
-{
-    QWidget* frame = modeOptions[0].option(controls)->parentWidget();
-    controls.inputModes = new QButtonGroup(frame);
-    for (const ModeOption& entry : modeOptions)
-        controls.inputModes->addButton(qobject_cast<QAbstractButton*>(entry.option(controls)),
-                                       static_cast<int>(entry.mode));
-}
-
-std::optional<InputMode> selectedInputMode(const MainWindowControls& controls)
-{
-    const int id = controls.inputModes->checkedId();
-    if (id < 0)
-        return std::nullopt;
-    return static_cast<InputMode>(id);
-}
-
-void applyInputMode(const MainWindowControls& controls, InputMode mode)
+void applyInputMode(MainWindow& window, Option option)
 {
     for (const ModeRow& row : modeRows)
-        apply(row.control(controls), row.settings.at(indexOf(mode)));
+        apply(window, row.control, row.settings.at(columnOf(option)));
 }
 
 } // namespace velmora

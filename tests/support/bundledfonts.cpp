@@ -2,7 +2,7 @@
 // available as the program makes them, so that the browser's test pages, which have no
 // fonts of their own, lay the windows out with the layout's fonts.
 
-#include "ui/windowlook.h"
+#include "qt/windowlook.h"
 
 #include <QCoreApplication>
 

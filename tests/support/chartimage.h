@@ -2,7 +2,7 @@
 
 // Reading the chart back from the pixels of the real picture box.
 
-#include "ui/picturebox.h"
+#include "qt/picturebox.h"
 
 #include <QColor>
 #include <QImage>

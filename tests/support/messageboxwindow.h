@@ -3,10 +3,11 @@
 // The main window as the program builds it, with real modal message boxes, and a way to
 // answer the box that a click opens.
 
-#include "ui/formabout.h"
-#include "ui/formvelmora.h"
-#include "ui/messageboxmessenger.h"
-#include "ui/windowplacement.h"
+#include "qt/formabout.h"
+#include "qt/formvelmora.h"
+#include "qt/messageboxmessenger.h"
+#include "qt/windowplacement.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -43,7 +44,7 @@ struct MessageBoxWindow {
     MessageBoxMessenger messenger;
     AboutWindowReference about;
     Form_Velmora window{messenger, about};
-    const MainWindowControls& c = window.controls();
+    const WindowControls c{window};
 };
 
 } // namespace velmora::testing

@@ -16,6 +16,7 @@ public:
         float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // circle: centre in x1, y1
         float radius = 0;
         std::optional<Rgb> colour;
+        friend bool operator==(const Request&, const Request&) = default;
     };
 
     void clear() override { requests.push_back({Kind::Clear, 0, 0, 0, 0, 0, std::nullopt}); }

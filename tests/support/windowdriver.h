@@ -3,12 +3,12 @@
 // Drives the real main window as a user does: clicks on the options, the button and the
 // chart, and text typed into the boxes; messages are recorded instead of shown.
 
+#include "qt/formabout.h"
+#include "qt/formvelmora.h"
+#include "qt/windowplacement.h"
 #include "tests/support/chartimage.h"
 #include "tests/support/messagerecorder.h"
-#include "ui/formabout.h"
-#include "ui/formvelmora.h"
-#include "ui/mainwindowcontrols.h"
-#include "ui/windowplacement.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,7 +62,7 @@ public:
     MessageRecorder messages; // declared before the window, which sends to it
     AboutWindowReference about;
     Form_Velmora window{messages, about};
-    const MainWindowControls& c = window.controls();
+    const WindowControls c{window};
 };
 
 } // namespace velmora::testing

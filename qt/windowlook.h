@@ -1,14 +1,10 @@
 #pragma once
 
-// The windows' look in one place: the colours they fix, their fonts and their icon, and
-// the one way a widget is given a fixed background together with the text colour that
-// goes with it. Everything not fixed here follows the desktop's theme. The chart's own
-// colours stay with the chart (chart/frictionchart.h); the title is one of the system's
-// texts (text/systemtexts.h).
+// The windows' look on the desktop: the fonts of the layout's roles, the icon, and the one
+// way a widget is given a fixed background together with the text colour that goes with
+// it. Everything not fixed in ui/look.h follows the desktop's theme.
 
-#include "chart/drawingsurface.h"
-
-#include <functional>
+#include "ui/look.h"
 
 class QColor;
 class QFont;
@@ -16,24 +12,6 @@ class QIcon;
 class QWidget;
 
 namespace velmora {
-
-inline constexpr Rgb aboutBackground = lightYellow;
-inline constexpr Rgb aboutDescription = green;
-inline constexpr Rgb aboutAddress = blue;
-inline constexpr Rgb inactiveBox = lightGrey;
-inline constexpr Rgb activeBox = white;
-
-// Text on a surface whose light background the window fixes. The desktop's text colour
-// cannot be used there: a dark colour scheme makes it light, and it would vanish.
-inline constexpr Rgb textOnFixedBackground = black;
-
-enum class ControlFont {
-    Interface,    // the window's interface font
-    Greek,        // the two labels with Greek letters, in a narrow cut of the same sans
-    ChartCaption, // the chart's caption: italic sans serif, 8.25 pt
-    AboutTitle,   // the About window's description: a Verdana-like sans, 9.75 pt
-    AboutText,    // the rest of the About window: the same sans, 8.25 pt
-};
 
 // URW's metric twins of Helvetica (close to the classic 8-point dialog font, so every
 // caption fits its box) and DejaVu Sans Condensed for the About window.
@@ -49,10 +27,7 @@ void addBundledFonts(BundledFonts which = BundledFonts::All);
 
 // Velmora's icon, for the title bars of both windows: the sizes up to 64 pixels.
 [[nodiscard]] QIcon applicationIcon();
-// Runs the work once the window's first frame is out: for what the opening window does
-// not show, which would otherwise hold that frame back.
-void afterFirstFrame(QWidget& window, std::function<void()> work);
-// Gives the window that icon after its first frame.
+// Gives the window that icon after its first frame, which decoding it would hold back.
 void setIconAfterFirstFrame(QWidget& window);
 
 [[nodiscard]] QColor toQColor(const Rgb& rgb);

@@ -1,4 +1,4 @@
-#include "ui/windowplacement.h"
+#include "qt/windowplacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

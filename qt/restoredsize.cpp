@@ -1,4 +1,4 @@
-#include "ui/restoredsize.h"
+#include "qt/restoredsize.h"
 
 #include <QEvent>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "ui/captionlabel.h"
+#include "qt/captionlabel.h"
 
 #include <QMouseEvent>
 

@@ -1,14 +1,16 @@
-#include "ui/controlbuilder.h"
+#include "qt/controlbuilder.h"
 
-#include "ui/captionlabel.h"
-#include "ui/picturebox.h"
-#include "ui/qttext.h"
-#include "ui/textbox.h"
-#include "ui/windowlook.h"
-#include "ui/wrappingbutton.h"
+#include "qt/captionlabel.h"
+#include "qt/picturebox.h"
+#include "qt/qttext.h"
+#include "qt/textbox.h"
+#include "qt/windowlook.h"
+#include "qt/wrappingbutton.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -54,9 +56,22 @@ bool takesFocus(ControlKind kind)
 
 } // namespace
 
-MainWindowControls buildControls(QWidget* client, std::span<const ControlSpec> table)
+// The builder makes each kind as its class below, so these downcasts are sound.
+QPushButton* BuiltControls::button(Button button) const { return static_cast<QPushButton*>(widget(button)); }
+QLineEdit* BuiltControls::box(Box box) const { return static_cast<QLineEdit*>(widget(box)); }
+QRadioButton* BuiltControls::option(Option option) const
 {
-    MainWindowControls controls;
+    return static_cast<QRadioButton*>(widget(option));
+}
+QLabel* BuiltControls::label(Label label) const { return static_cast<QLabel*>(widget(label)); }
+PictureBox* BuiltControls::picture(Picture picture) const
+{
+    return static_cast<PictureBox*>(widget(picture));
+}
+
+BuiltControls buildControls(QWidget* client, std::span<const ControlSpec> table)
+{
+    BuiltControls controls;
     std::map<std::string_view, QWidget*> byName;
     std::vector<std::pair<int, QWidget*>> focusChain;
 
@@ -82,8 +97,8 @@ MainWindowControls buildControls(QWidget* client, std::span<const ControlSpec> t
             control->hide();
 
         byName.emplace(entry.name, control);
-        if (entry.builds.member)
-            entry.builds.member->store(controls, control);
+        if (entry.builds.control)
+            controls.add(*entry.builds.control, control);
         if (takesFocus(entry.builds.kind))
             focusChain.emplace_back(entry.tabIndex, control);
     }

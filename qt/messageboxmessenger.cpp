@@ -1,7 +1,7 @@
-#include "ui/messageboxmessenger.h"
+#include "qt/messageboxmessenger.h"
 
+#include "qt/qttext.h"
 #include "text/systemtexts.h"
-#include "ui/qttext.h"
 
 #include <QApplication>
 #include <QMessageBox>

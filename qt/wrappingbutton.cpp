@@ -1,4 +1,4 @@
-#include "ui/wrappingbutton.h"
+#include "qt/wrappingbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

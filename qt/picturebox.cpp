@@ -1,9 +1,9 @@
-#include "ui/picturebox.h"
+#include "qt/picturebox.h"
 
 #include "chart/frictionchart.h"
-#include "ui/accessiblerole.h"
-#include "ui/captionlabel.h"
-#include "ui/windowlook.h"
+#include "qt/accessiblerole.h"
+#include "qt/captionlabel.h"
+#include "qt/windowlook.h"
 
 #include <QMouseEvent>
 #include <QPainter>

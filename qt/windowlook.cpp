@@ -1,6 +1,7 @@
-#include "ui/windowlook.h"
+#include "qt/windowlook.h"
 
-#include "ui/layoutfonts.h"
+#include "qt/afterfirstframe.h"
+#include "qt/layoutfonts.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -11,9 +12,6 @@
 #include <QPalette>
 #include <QWidget>
 
-#include <functional>
-#include <utility>
-
 namespace velmora {
 
 namespace {
@@ -22,10 +20,10 @@ namespace {
 // by a pixel, so there the fonts ask for no hinting at all.
 #ifdef Q_OS_WASM
 constexpr QFont::HintingPreference layoutHinting = QFont::PreferNoHinting;
-constexpr QFont::HintingPreference slightHinting = QFont::PreferNoHinting;
+constexpr QFont::HintingPreference unroundedAdvancesHinting = QFont::PreferNoHinting;
 #else
 constexpr QFont::HintingPreference layoutHinting = QFont::PreferDefaultHinting;
-constexpr QFont::HintingPreference slightHinting = QFont::PreferVerticalHinting;
+constexpr QFont::HintingPreference unroundedAdvancesHinting = QFont::PreferVerticalHinting;
 #endif
 } // namespace
 
@@ -46,7 +44,7 @@ QFont fontFor(ControlFont font)
         // Linux's slight hinting; Windows' full hinting rounds each advance to a whole
         // pixel and makes it one pixel too wide, so this label asks for slight hinting.
         QFont narrow = sans(layoutfonts::greekFamily, 8.25);
-        narrow.setHintingPreference(slightHinting);
+        narrow.setHintingPreference(unroundedAdvancesHinting);
         return narrow;
     }
     case ControlFont::ChartCaption: {
@@ -102,40 +100,6 @@ QIcon applicationIcon()
             icon.addFile(icons.filePath(file), QSize(size, size));
     }
     return icon;
-}
-
-namespace {
-
-// Watches a window for its first paint, then does its work once that paint's frame has
-// been handed to the window system. Owned by the window; gone once it has done it.
-class AfterFirstFrame final : public QObject {
-public:
-    AfterFirstFrame(QWidget& window, std::function<void()> work)
-        : QObject(&window), window_(window), work_(std::move(work))
-    {
-        window.installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == &window_ && event->type() == QEvent::Paint) {
-            window_.removeEventFilter(this);
-            QMetaObject::invokeMethod(&window_, std::move(work_), Qt::QueuedConnection);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    QWidget& window_;
-    std::function<void()> work_;
-};
-
-} // namespace
-
-void afterFirstFrame(QWidget& window, std::function<void()> work)
-{
-    new AfterFirstFrame(window, std::move(work));
 }
 
 void setIconAfterFirstFrame(QWidget& window)

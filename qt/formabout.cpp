@@ -1,13 +1,13 @@
-#include "ui/formabout.h"
+#include "qt/formabout.h"
 
+#include "qt/accessiblerole.h"
+#include "qt/controlbuilder.h"
+#include "qt/qttext.h"
+#include "qt/restoredsize.h"
+#include "qt/windowlook.h"
+#include "qt/windowplacement.h"
 #include "text/systemtexts.h"
-#include "ui/accessiblerole.h"
-#include "ui/controlbuilder.h"
 #include "ui/controltable.h"
-#include "ui/qttext.h"
-#include "ui/restoredsize.h"
-#include "ui/windowlook.h"
-#include "ui/windowplacement.h"
 
 #include <QIcon>
 
@@ -30,16 +30,29 @@ Form_About::Form_About()
     buildControls(this, aboutWindowControls());
 }
 
-void AboutWindowReference::show(const QWidget* mainWindow)
+void Form_About::open() { showAtOwnSize(*this); }
+
+// Shown again too: an open window may be minimised.
+void Form_About::activate()
 {
-    if (!window_) {
-        window_ = std::make_unique<Form_About>();
+    showAtOwnSize(*this);
+    raise();
+    activateWindow();
+}
+
+void showAboutWindow(AboutWindowReference& reference, const QWidget* mainWindow)
+{
+    reference.show([mainWindow]() -> std::unique_ptr<AboutWindow> {
+        auto window = std::make_unique<Form_About>();
         if (mainWindow)
-            placeBeside(*window_, *mainWindow);
-    }
-    showAtOwnSize(*window_);
-    window_->raise();
-    window_->activateWindow();
+            placeBeside(*window, *mainWindow);
+        return window;
+    });
+}
+
+Form_About* aboutWindowOf(const AboutWindowReference& reference)
+{
+    return static_cast<Form_About*>(reference.window()); // only showAboutWindow makes one
 }
 
 } // namespace velmora

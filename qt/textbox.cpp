@@ -1,4 +1,4 @@
-#include "ui/textbox.h"
+#include "qt/textbox.h"
 
 #include <QMouseEvent>
 

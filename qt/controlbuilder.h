@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/controltable.h"
+
+#include <map>
+#include <span>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace velmora {
+
+class PictureBox;
+
+// The widgets of the controls that a layout table's rows bind, found by identity; each
+// kind is made as the class its accessor returns, or a subclass of it.
+class BuiltControls {
+public:
+    void add(const Control& control, QWidget* widget) { widgets_.emplace(control, widget); }
+
+    [[nodiscard]] QWidget* widget(const Control& control) const { return widgets_.at(control); }
+    [[nodiscard]] QPushButton* button(Button button) const;
+    [[nodiscard]] QLineEdit* box(Box box) const;
+    [[nodiscard]] QRadioButton* option(Option option) const;
+    [[nodiscard]] QLabel* label(Label label) const;
+    [[nodiscard]] PictureBox* picture(Picture picture) const;
+
+private:
+    std::map<Control, QWidget*> widgets_;
+};
+
+// Creates the controls of a layout table as children of client, in table order, each
+// with its objectName, text, geometry, font, colour and visibility, stacks the labels
+// beneath every other control, chains the focusable ones in ascending tab index and
+// gives the first of them the focus.
+// Returns the controls that the table's rows bind (none for the About window).
+BuiltControls buildControls(QWidget* client, std::span<const ControlSpec> table);
+
+} // namespace velmora

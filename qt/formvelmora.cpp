@@ -1,0 +1,133 @@
+#include "qt/formvelmora.h"
+
+#include "qt/formabout.h"
+#include "qt/picturebox.h"
+#include "qt/qttext.h"
+#include "qt/restoredsize.h"
+#include "qt/windowlook.h"
+#include "qt/windowplacement.h"
+#include "text/systemtexts.h"
+#include "ui/accessiblenames.h"
+#include "ui/controltable.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace velmora {
+
+namespace {
+
+// The accessible names double as hover help on the desktop.
+void nameForAssistiveTechnology(const BuiltControls& controls)
+{
+    for (const AccessibleText& t : accessibleTexts()) {
+        QWidget* control = controls.widget(t.control);
+        control->setAccessibleName(fromUtf8(t.name));
+        control->setToolTip(fromUtf8(t.name));
+        if (!t.description.empty())
+            control->setAccessibleDescription(fromUtf8(t.description));
+    }
+}
+
+} // namespace
+
+Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QWidget* parent)
+    : QMainWindow(parent), messenger_(messenger), about_(about)
+{
+    setObjectName(QStringLiteral("Form_Velmora"));
+    setWindowTitle(fromUtf8(applicationTitle));
+    setIconAfterFirstFrame(*this);
+    setFont(fontFor(ControlFont::Interface));
+    // No buttons at all in the page: a maximise button would bring back the system menu,
+    // which Qt 6.4's page draws as a close button.
+    if (runsInAPage())
+        setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
+                       ~(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint));
+
+    auto* aboutEntry = menuBar()->addAction(fromUtf8(aboutCaption));
+    aboutEntry->setObjectName(QStringLiteral("Mn_About"));
+    connect(aboutEntry, &QAction::triggered, this, [this] { handlers_->aboutClicked(); });
+
+    // The client area has a fixed size, but the window takes whatever size the window
+    // system gives it (maximised, full screen, tiled) and keeps the client area at its top
+    // left: a Wayland compositor ends a client that refuses the size it configured.
+    auto* client = new QWidget(this);
+    client->setFixedSize(pixelsFromTwips(mainWindowWidth), pixelsFromTwips(mainWindowHeight));
+    setCentralWidget(client);
+    keepWholeWhenRestored(*this);
+    controls_ = buildControls(client, mainWindowControls());
+    nameForAssistiveTechnology(controls_);
+    handlers_ = std::make_unique<MainWindowHandlers>(*this);
+
+    // A mode's handler runs whenever its option becomes selected, by mouse or keyboard.
+    QRadioButton* const machOption = controls_.option(Option::Option_M);
+    options_ = new QButtonGroup(machOption->parentWidget());
+    for (const Option option : {Option::Option_FLD4, Option::Option_M})
+        options_->addButton(controls_.option(option), static_cast<int>(option));
+    connect(options_, &QButtonGroup::idToggled, this, [this](int option, bool selected) {
+        if (selected)
+            handlers_->optionSelected(static_cast<Option>(option));
+    });
+    connect(controls_.button(Button::Command1), &QPushButton::clicked, this,
+            [this] { handlers_->calculateClicked(); });
+    connect(controls_.picture(Picture::Picture1), &PictureBox::clicked, this,
+            [this] { handlers_->chartClicked(); });
+}
+
+Form_Velmora::~Form_Velmora() = default;
+
+std::string Form_Velmora::text(Box box) const { return controls_.box(box)->text().toStdString(); }
+
+void Form_Velmora::setText(Box box, std::string_view text) { controls_.box(box)->setText(fromUtf8(text)); }
+
+void Form_Velmora::setCaption(Button button, std::string_view caption)
+{
+    controls_.button(button)->setText(fromUtf8(caption));
+}
+
+void Form_Velmora::setVisible(Control control, bool visible)
+{
+    controls_.widget(control)->setVisible(visible);
+}
+
+void Form_Velmora::setBackground(Box box, Rgb colour)
+{
+    setFixedColours(*controls_.box(box), Surface::TextBox, colour);
+}
+
+std::optional<Option> Form_Velmora::selectedOption() const
+{
+    const int id = options_->checkedId();
+    if (id < 0)
+        return std::nullopt;
+    return static_cast<Option>(id);
+}
+
+std::string Form_Velmora::decimalSeparator() const { return QLocale().decimalPoint().toStdString(); }
+
+DrawingSurface& Form_Velmora::chart() { return *controls_.picture(Picture::Picture1); }
+
+void Form_Velmora::describeChart(std::string_view description)
+{
+    controls_.picture(Picture::Picture1)->setAccessibleDescription(fromUtf8(description));
+}
+
+void Form_Velmora::showAboutWindow() { velmora::showAboutWindow(about_, this); }
+
+// A page cannot end its program: a closed main window would leave its last picture on
+// the page, looking alive. There the main window has no close button and stays open;
+// closing the page's tab ends Velmora.
+void Form_Velmora::closeEvent(QCloseEvent* event)
+{
+    if (runsInAPage())
+        event->ignore();
+    else
+        QMainWindow::closeEvent(event);
+}
+
+} // namespace velmora

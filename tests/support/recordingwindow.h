@@ -1,0 +1,151 @@
+#pragma once
+
+// A main window that keeps what the behaviour writes to it instead of showing it, opened
+// as the layout table says, and driven as a user drives the real one: choose an option,
+// type, click the button, the chart or the About entry. No toolkit, no display.
+
+#include "chart/frictionchart.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/support/recordingsurface.h"
+#include "ui/controltable.h"
+#include "ui/mainwindow.h"
+#include "ui/mainwindowhandlers.h"
+
+#include <algorithm>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velmora::testing {
+
+// A control's name in the layout table, for messages.
+inline std::string nameOf(const Control& control)
+{
+    for (const ControlSpec& row : mainWindowControls())
+        if (row.builds.control == control)
+            return std::string(row.name);
+    return "?";
+}
+
+class RecordingWindow final : public MainWindow {
+public:
+    RecordingWindow()
+    {
+        for (const ControlSpec& row : mainWindowControls())
+            if (row.builds.control) {
+                visible_[*row.builds.control] = row.visible;
+                if (const Box* box = std::get_if<Box>(&*row.builds.control))
+                    texts_[*box] = std::string(row.text);
+                if (const Button* button = std::get_if<Button>(&*row.builds.control))
+                    captions_[*button] = std::string(row.text);
+            }
+    }
+
+    // The user's actions. Choosing the option already selected changes nothing, as a
+    // click on a selected option button does not select it again.
+    void choose(Option option)
+    {
+        if (selected_ == option)
+            return;
+        selected_ = option;
+        handlers.optionSelected(option);
+    }
+    void type(Box box, const std::string& text) { texts_[box] = text; }
+    void calculate() { handlers.calculateClicked(); }
+    void clickChart() { handlers.chartClicked(); }
+    void clickAbout() { handlers.aboutClicked(); }
+
+    void calculateMach(const std::string& mach)
+    {
+        choose(Option::Option_M);
+        type(Box::Text_Msub, mach);
+        calculate();
+    }
+    void calculateFriction(const std::string& friction)
+    {
+        choose(Option::Option_FLD4);
+        type(Box::Text_FLD4, friction);
+        calculate();
+    }
+
+    // What the window shows.
+    [[nodiscard]] bool isVisible(const Control& control) const { return visible_.at(control); }
+    [[nodiscard]] std::string caption(Button button) const { return captions_.at(button); }
+    // None until the behaviour sets one: the toolkit's own white.
+    [[nodiscard]] std::optional<Rgb> background(Box box) const
+    {
+        const auto found = backgrounds_.find(box);
+        return found == backgrounds_.end() ? std::nullopt : std::optional(found->second);
+    }
+    [[nodiscard]] const std::string& chartDescription() const { return description_; }
+    [[nodiscard]] const FlowState& flow() const { return handlers.flowState(); }
+
+    // The chart as it stands: what was drawn since it was last cleared.
+    [[nodiscard]] std::vector<RecordingSurface::Request> chartNow() const
+    {
+        const auto& all = surface.requests;
+        auto start = all.end();
+        while (start != all.begin() && std::prev(start)->kind != RecordingSurface::Kind::Clear)
+            --start;
+        if (start != all.begin())
+            --start;
+        return {start, all.end()};
+    }
+    // The markers on the chart, at (M, 4fL*/D).
+    [[nodiscard]] std::vector<std::pair<double, double>> markers() const
+    {
+        std::vector<std::pair<double, double>> found;
+        for (const RecordingSurface::Request& r : chartNow())
+            if (r.kind == RecordingSurface::Kind::Circle)
+                found.emplace_back(r.x1, -double(r.y1));
+        return found;
+    }
+    // Whether the chart shows the curve of this γ and nothing but its markers besides.
+    [[nodiscard]] bool showsCurveFor(double gama) const
+    {
+        FlowState flow;
+        flow.set_gama(gama);
+        RecordingSurface expected;
+        FLD4_Graph(flow, expected);
+        std::vector<RecordingSurface::Request> now = chartNow();
+        std::erase_if(now, [](const auto& r) { return r.kind == RecordingSurface::Kind::Circle; });
+        return now == expected.requests;
+    }
+
+    // MainWindow
+    [[nodiscard]] std::string text(Box box) const override { return texts_.at(box); }
+    void setText(Box box, std::string_view text) override { texts_[box] = std::string(text); }
+    void setCaption(Button button, std::string_view caption) override
+    {
+        captions_[button] = std::string(caption);
+    }
+    void setVisible(Control control, bool visible) override { visible_[control] = visible; }
+    void setBackground(Box box, Rgb colour) override { backgrounds_[box] = colour; }
+    [[nodiscard]] std::optional<Option> selectedOption() const override { return selected_; }
+    [[nodiscard]] std::string decimalSeparator() const override { return separator; }
+    DrawingSurface& chart() override { return surface; }
+    void describeChart(std::string_view description) override { description_ = std::string(description); }
+    Messenger& messenger() override { return messages; }
+    void showAboutWindow() override { ++aboutShown; }
+
+    std::string separator = ".";
+    RecordingSurface surface;
+    MessageRecorder messages;
+    int aboutShown = 0;
+
+private:
+    std::map<Control, bool> visible_;
+    std::map<Box, std::string> texts_;
+    std::map<Button, std::string> captions_;
+    std::map<Box, Rgb> backgrounds_;
+    std::optional<Option> selected_;
+    std::string description_;
+
+public:
+    MainWindowHandlers handlers{*this}; // last: it describes the chart to the window as it is made
+};
+
+} // namespace velmora::testing
