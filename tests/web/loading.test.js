@@ -1,0 +1,41 @@
+// How the page loads: offline after one visit (its service worker keeps it), and a plain
+// message instead of the program when velmora.wasm cannot be had.
+'use strict';
+const { test, expect } = require('./fixtures');
+const { Velmora } = require('./velmora');
+
+test('after one visit the page works with the server gone', async ({ page, server, velmora }) => {
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    if (!(await page.evaluate(() => navigator.serviceWorker.controller !== null))) {
+        await page.reload();
+        await velmora.ready();
+    }
+    await expect.poll(() => page.evaluate(() => navigator.serviceWorker.controller !== null),
+                      'the service worker controls the page').toBe(true);
+    await server.close();
+    await page.reload();
+    await velmora.ready();
+    await velmora.run('M', '2');
+    await expect(velmora.box('friction')).toHaveValue('0.305');
+});
+
+test.describe(() => {
+    test.use({ allowErrors: true });
+    test('without velmora.wasm the page says so in plain text and shows no controls',
+         async ({ page, serveSite }) => {
+             const server = await serveSite({ missing: 'velmora.wasm' });
+             await page.goto(server.url);
+             await expect(page.getByText(/velmora\.wasm/)).toBeVisible({ timeout: 15_000 });
+             for (const role of ['textbox', 'radio', 'button', 'menuitem'])
+                 await expect(page.getByRole(role), role).toHaveCount(0);
+         });
+});
+
+test('the page loads with no missing file when everything is served', async ({ page, server }) => {
+    const failed = [];
+    page.on('response', (response) => { if (response.status() >= 400) failed.push(response.url()); });
+    page.on('requestfailed', (request) => failed.push(request.url()));
+    await new Velmora(page).open(server.url);
+    await page.waitForLoadState('networkidle');
+    expect(failed).toEqual([]);
+});

@@ -1,0 +1,51 @@
+// The page as it first shows: its title, the main window's controls with their names and
+// first texts, the options unchosen and the chart empty.
+'use strict';
+const { test, expect } = require('./fixtures');
+const { names, ratioBoxes } = require('./velmora');
+
+test('the page is titled Velmora and holds one main window with a menu bar', async ({ page, velmora }) => {
+    await expect(page).toHaveTitle('Velmora');
+    await expect(velmora.window).toHaveCount(1);
+    await expect(velmora.menubar).toBeVisible();
+    await expect(velmora.menubar.getByRole('menuitem')).toHaveText(['About']);
+});
+
+const firstTexts = [
+    ['gamma', '1.4'],
+    ['mach', '1.153'],
+    ['friction', '1'],
+    ...ratioBoxes.map((key) => [key, '1']),
+];
+for (const [key, text] of firstTexts) {
+    test(`the box "${names[key]}" shows ${text} at start`, async ({ velmora }) => {
+        const box = velmora.box(key);
+        await expect(box).toBeVisible();
+        await expect(box).toHaveValue(text);
+        expect(await box.evaluate((element) => [element.localName, element.type])).toEqual(['input', 'text']);
+    });
+}
+
+test('the supersonic Mach number box exists but is hidden at start', async ({ velmora }) => {
+    await expect(velmora.box('supersonic')).toHaveCount(1);
+    await expect(velmora.box('supersonic')).toBeHidden();
+});
+
+test('the two input options are offered and neither is chosen', async ({ velmora }) => {
+    await expect(velmora.options.getByRole('radio')).toHaveCount(2);
+    for (const key of ['M', 'friction']) {
+        await expect(velmora.radio(key)).toBeVisible();
+        await expect(velmora.radio(key)).not.toBeChecked();
+    }
+});
+
+test('the button asks for an input option first', async ({ velmora }) => {
+    await expect(velmora.window.getByRole('button', { name: 'Coose an Input Option', exact: true })).toBeVisible();
+});
+
+test('the chart is an empty picture that says nothing is drawn', async ({ velmora }) => {
+    await expect(velmora.chart).toBeVisible();
+    await expect(velmora.chart).toHaveAccessibleDescription('Nothing drawn yet');
+    expect(await velmora.chart.evaluate((element) => element.localName)).toBe('svg');
+    await expect(velmora.markers()).toHaveCount(0);
+});
