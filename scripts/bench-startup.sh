@@ -6,6 +6,7 @@
 # 15), taken in turn. Prints both
 # medians, their ratio, and each one's median peak memory as /usr/bin/time -v reports it,
 # as a Markdown table (only its rows with ROWS_ONLY=1, for scripts/bench.sh).
+# shellcheck source=lib/common.sh
 source "$(dirname "$0")/lib/common.sh"
 parse_options "RUNS=N scripts/bench-startup.sh" -- "$@"
 at_most_operands 0

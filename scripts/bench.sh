@@ -2,6 +2,7 @@
 # Runs every benchmark and prints one Markdown table: the core (Google Benchmark), one
 # calculate click per mode on the real window (QBENCHMARK), and start-up against a bare
 # Qt window (scripts/bench-startup.sh). Timings come from the Release build in build/.
+# shellcheck source=lib/common.sh
 source "$(dirname "$0")/lib/common.sh"
 parse_options "scripts/bench.sh" -- "$@"
 at_most_operands 0

@@ -12,20 +12,16 @@
 #     --qt-only       only make sure Qt for Windows is cached
 #     --if-qt-cached  build and test only where Qt for Windows is cached already; else
 #                     say so and succeed (CI has no time for Qt's first build)
+# shellcheck source=lib/common.sh
 source "$(dirname "$0")/lib/common.sh"
 parse_options "scripts/build-windows.sh [--qt-only | --if-qt-cached]" --qt-only --if-qt-cached -- "$@"
 at_most_operands 0
 [ $# -le 1 ] || usage_error "--qt-only and --if-qt-cached exclude each other"
 mode=${1:-}
 velmora_build=$(build_folder windows)
+# shellcheck source=windows/qt.sh
 source "$velmora_root/scripts/windows/qt.sh"
 
-# The cross compilers (posix threads, as Qt 6 needs), Debian's Qt for its host tools and
-# its source's unpacking, GoogleTest's source, makensis, Wine to run the tests, icoutils
-# for the program's icon, and the fonts the windows are laid out for.
-windows_packages=(cmake ninja-build perl dpkg-dev qt6-base-dev g++-mingw-w64-x86-64-posix
-                  mingw-w64-x86-64-dev googletest nsis wine wine64 icoutils
-                  "${layout_font_packages[@]}")
 if [ "$mode" = --if-qt-cached ] && ! qt_for_windows_cached; then
     echo "skipped: no Qt for Windows cached; run scripts/build-windows.sh"
     exit 0

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Starts Velmora under Xvfb with a session D-Bus and the AT-SPI bus, and reads it from
 # outside as a screen reader does (scripts/atspi-check.py). Builds first if needed.
+# shellcheck source=lib/common.sh
 source "$(dirname "$0")/lib/common.sh"
 parse_options "scripts/check-accessibility.sh" -- "$@"
 at_most_operands 0
 
-ensure_packages "${build_packages[@]}" xvfb xauth dbus at-spi2-core python3-pyatspi
+ensure_packages "${build_packages[@]}" "${accessibility_packages[@]}"
 configure
 build velmora
 export VELMORA_LAYOUT_TABLE=$velmora_build/layout-table.txt
@@ -17,6 +18,7 @@ start_xvfb 800x600x24
 export VELMORA_BINARY=${VELMORA_BINARY:-$velmora_build/app/velmora}
 export -f wait_until log
 export script_name
+# shellcheck disable=SC2016 # the script in quotes expands its own variables, inside the session
 dbus-run-session -- bash -c '
     set -euo pipefail
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

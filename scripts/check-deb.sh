@@ -15,6 +15,7 @@
 # and what apt pulled in with it all the same.
 #
 #   scripts/check-deb.sh [--install-cycle] [BUILD_DIR]      (BUILD_DIR default: build/)
+# shellcheck source=lib/common.sh
 source "$(dirname "$0")/lib/common.sh"
 parse_options "scripts/check-deb.sh [--install-cycle] [BUILD_DIR]" --install-cycle -- "$@"
 at_most_operands 1
@@ -107,18 +108,19 @@ check_contents() {
 }
 
 # Purges velmora and what apt pulled in with it, where a cycle stopped before doing so.
+# shellcheck disable=SC2317 # run through on_exit
 undo_install() {
-    local left=()
+    local to_purge=()
     case "$(dpkg-query -W -f='${db:Status-Status}' velmora 2>/dev/null)" in
     "" | not-installed) ;;
-    *) left+=(velmora) ;;
+    *) to_purge+=(velmora) ;;
     esac
     local package
     for package in ${pulled_in:-}; do
-        [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ] || left+=("$package")
+        [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ] || to_purge+=("$package")
     done
-    [ ${#left[@]} -eq 0 ] ||
-        DEBIAN_FRONTEND=noninteractive apt-get "${apt_waits_for_lock[@]}" purge -y -qq "${left[@]}" >/dev/null 2>&1
+    [ ${#to_purge[@]} -eq 0 ] ||
+        DEBIAN_FRONTEND=noninteractive apt-get "${apt_waits_for_lock[@]}" purge -y -qq "${to_purge[@]}" >/dev/null 2>&1
 }
 check_install_cycle() {
     # Everything a package may leave, not what apt and dpkg keep of their own.
@@ -159,6 +161,7 @@ check_install_cycle() {
     "" | not-installed) ;;
     *) fail "dpkg still knows velmora after apt purge" ;;
     esac
+    # shellcheck disable=SC2086 # one package name a line, split into words on purpose
     [ -z "$pulled_in" ] || apt-get "${apt_waits_for_lock[@]}" purge -y -qq $pulled_in >/dev/null
 
     filesystem >"$work/files-after"

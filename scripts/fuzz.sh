@@ -2,6 +2,7 @@
 # Fuzzes the leading-number rule and the result text with libFuzzer for a fixed time
 # (seconds, default 30) from a fixed seed, starting from the examples in tests/fuzz/seeds.
 # Installs what is missing (clang among it) and builds in build-fuzz/.
+# shellcheck source=lib/common.sh
 source "$(dirname "$0")/lib/common.sh"
 parse_options "scripts/fuzz.sh [SECONDS]" -- "$@"
 at_most_operands 1

@@ -4,6 +4,7 @@
 #   scripts/test.sh --sanitize [CMake options]  the whole suite under AddressSanitizer and
 #                                              UndefinedBehaviorSanitizer, in build-sanitize/
 # Then, outside the sanitizer build, a short fixed-seed fuzzing run of the text conversions.
+# shellcheck source=lib/common.sh
 source "$(dirname "$0")/lib/common.sh"
 parse_options "scripts/test.sh [--sanitize] [-DNAME=VALUE...]" --sanitize '-D*' -- "$@"
 set -- "${operands[@]}"
@@ -19,8 +20,9 @@ fi
 ensure_packages "${build_packages[@]}" "${test_packages[@]}"
 if $sanitize; then
     flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-    [ -f "$velmora_build/CMakeCache.txt" ] && [ $# -eq 0 ] ||
+    if [ ! -f "$velmora_build/CMakeCache.txt" ] || [ $# -gt 0 ]; then
         set -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_BUILD_BENCHMARKS=OFF "-DCMAKE_CXX_FLAGS=$flags" "$@"
+    fi
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi

@@ -1,3 +1,5 @@
+# shellcheck shell=bash
+# shellcheck disable=SC2034 # option and the *_packages are read by the scripts that source this file
 # The floor every script stands on, sourced first, not run:
 #     source "$(dirname "$0")/lib/common.sh"
 # It turns on -euo pipefail and gives
@@ -159,6 +161,18 @@ wayland_plugin_package=qt6-wayland
 test_packages=(desktop-file-utils appstream dpkg-dev file lintian devscripts weston "$wayland_plugin_package")
 # The fuzzing run of the text conversions: clang with libFuzzer and the sanitizer runtimes.
 fuzz_packages=(clang libclang-rt-dev)
+# The Windows program: the cross compilers (posix threads, as Qt 6 needs), Debian's Qt for
+# its host tools and its source's unpacking, GoogleTest's source, makensis, Wine to run the
+# tests, icoutils for the program's icon, and the fonts the windows are laid out for.
+windows_packages=(cmake ninja-build perl dpkg-dev qt6-base-dev g++-mingw-w64-x86-64-posix
+                  mingw-w64-x86-64-dev googletest nsis wine wine64 icoutils
+                  "${layout_font_packages[@]}")
+# The outside checks: the accessibility check reads the window in Xvfb over a session D-Bus
+# and the AT-SPI bus, from Python; the look at the installed Windows program drives it in
+# Xvfb with xdotool, reads it through the clipboard (xclip) and screenshots (ImageMagick),
+# unpacks the portable zip, makes a German locale and runs Wine.
+accessibility_packages=(xvfb xauth dbus at-spi2-core python3-pyatspi)
+windows_check_packages=(xvfb xauth xdotool xclip imagemagick unzip locales wine wine64)
 
 # The browser program: Debian's emscripten with Debian's Qt for its host tools and source,
 # GoogleTest's source and Node.js for the core suites, fonttools to subset the fonts the
@@ -177,7 +191,8 @@ start_xvfb() {
     xvfb_pid=$!
     on_exit "kill $xvfb_pid 2>/dev/null; rm -f '$number_file'"
     wait_until 10 "Xvfb to accept clients" xvfb_ready "$number_file" "$xvfb_pid" || die "Xvfb did not start"
-    export DISPLAY=":$(head -n 1 "$number_file")"
+    DISPLAY=":$(head -n 1 "$number_file")"
+    export DISPLAY
 }
 # Whether the Xvfb of PID has written its display's number to NUMBER_FILE; stops the
 # script if that Xvfb has ended instead.
@@ -196,6 +211,7 @@ configure() {
 }
 
 # Builds the named targets, or everything; a second run rebuilds only what changed.
+# shellcheck disable=SC2120 # the scripts that source this file name targets
 build() {
     cmake --build "$velmora_build" ${1:+--target "$@"}
 }

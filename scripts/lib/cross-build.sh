@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Qt and GoogleTest built from Debian's own sources for another platform: the pieces that
 # the Windows and the browser builds share. Sourced after common.sh. Nothing here touches
 # the machine outside the cache folder.
@@ -15,6 +16,7 @@ qt_debian_version() { dpkg-query -W -f='${source:Version}' qt6-base-dev; }
 fetch_qt_source() {
     local version=$1 work=$2 log=$3 apt=$2/apt
     mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/sources.list.d" "$apt/state"
+    # shellcheck disable=SC2016 # apt's own placeholders, filled in by apt
     apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' "Identifier: Packages" |
         awk '$1 ~ /\/debian(-security)?\/$/ {print "deb-src " $0}' | sort -u >"$apt/sources.list.d/debian-src.list"
     [ -s "$apt/sources.list.d/debian-src.list" ] || {

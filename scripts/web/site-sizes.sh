@@ -3,6 +3,7 @@
 # it: the page, the program, and what the service worker keeps for working offline (all
 # but the licences).
 #   scripts/web/site-sizes.sh SITE
+# shellcheck source=../lib/common.sh
 source "$(dirname "$0")/../lib/common.sh"
 parse_options "scripts/web/site-sizes.sh SITE" -- "$@"
 [ ${#operands[@]} -eq 1 ] || usage_error "one site folder, please"

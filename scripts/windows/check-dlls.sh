@@ -5,6 +5,7 @@
 # imported by something. Wine supplies DLLs that Windows lacks, so running the program
 # under Wine cannot show this.
 #   scripts/windows/check-dlls.sh FOLDER
+# shellcheck source=../lib/common.sh
 source "$(dirname "$0")/../lib/common.sh"
 parse_options "scripts/windows/check-dlls.sh FOLDER" -- "$@"
 [ ${#operands[@]} -eq 1 ] || usage_error "one program folder, please"

@@ -15,13 +15,15 @@
 # is the README's docs/windows.png. Where to click and what to look for come from the
 # program's own layout table (velmora-layout-table); every wait polls, with a limit.
 #   scripts/windows/check-installed.sh SETUP.EXE ZIP
+# shellcheck disable=SC2317 # the conditions polled below are called by name, through wait_until
+# shellcheck source=../lib/common.sh
 source "$(dirname "$0")/../lib/common.sh"
 parse_options "scripts/windows/check-installed.sh SETUP.EXE ZIP" -- "$@"
 [ ${#operands[@]} -eq 2 ] || usage_error "an installer and a zip, please"
 setup_exe=$(realpath "${operands[0]}")
 zip_file=$(realpath "${operands[1]}")
-[ -f "$setup_exe" ] && [ -f "$zip_file" ] || die "no such installer or zip: ${operands[*]}"
-ensure_packages xvfb xauth xdotool xclip imagemagick unzip locales wine wine64
+{ [ -f "$setup_exe" ] && [ -f "$zip_file" ]; } || die "no such installer or zip: ${operands[*]}"
+ensure_packages "${windows_check_packages[@]}"
 look=$(build_folder windows)/look
 rm -rf "$look" && mkdir -p "$look"
 write_layout_table "$look/layout-table.txt"
@@ -64,7 +66,7 @@ shot() { import -window root "$look/$1.png"; }
 # picture box's place and size; the chart's scale and colours; the message texts.
 declare -A at=() colour=() text=()
 while read -r line; do
-    read -r what a b c d e f g h i j k l <<<"$line"
+    read -r what a b c d e _ _ _ i j k l <<<"$line"
     case "$what" in
     control)
         [ "$a" = Form_Velmora ] || continue
@@ -85,7 +87,7 @@ find_chart() {
     shot start
     local box
     box=$(convert "$look/start.png" -fill black +opaque "${colour[chartBackground]}" -format '%@' info: 2>/dev/null)
-    read -r chart_w chart_h chart_x chart_y <<<"$(sed 's/[x+]/ /g' <<<"$box")"
+    read -r chart_w chart_h chart_x chart_y <<<"${box//[x+]/ }"
     [ "${chart_w:-0}" -ge $((picture_w - 9)) ] && [ "${chart_h:-0}" -ge $((picture_h - 9)) ] || return 1
     local border=$(((picture_w - chart_w) / 2))
     client_x=$((chart_x - picture_x - border))
@@ -139,7 +141,11 @@ expect_marker() { # SHOT M F
     marker=$(convert "$look/$1.png" -crop 13x13+$((chart_x + x - 6))+$((chart_y + y - 6)) +repage \
         -fuzz 30% -fill white +opaque "${colour[marker]}" -fill black -opaque "${colour[marker]}" \
         -format '%[fx:round(w*h*(1-mean))]' info:)
-    [ "$marker" -gt 0 ] && echo "  marker at M = $2: $marker marker pixels" || fail "no marker at M = $2, 4fL*/D = $3"
+    if [ "$marker" -gt 0 ]; then
+        echo "  marker at M = $2: $marker marker pixels"
+    else
+        fail "no marker at M = $2, 4fL*/D = $3"
+    fi
 }
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 # Alt+F4 on each window, as a user closes them: the program ends with its last window, the
@@ -149,9 +155,9 @@ program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 # Where the first did not arrive, it is sent again.
 window_gone() { ! visible_windows "^(${text[aboutCaption]}|$title)\$" | grep -qx "$1"; }
 close_program() {
-    local window attempt
+    local window
     for window in $(visible_windows "^(${text[aboutCaption]}|$title)\$" || true); do
-        for attempt in 1 2 3; do
+        for _ in 1 2 3; do
             xdotool windowfocus "$window" key alt+F4 2>/dev/null || true
             wait_until 5 "window $window to close" window_gone "$window" 2>/dev/null && break
         done
@@ -164,7 +170,7 @@ close_program() {
 echo "the installed program:"
 start_program "C:\\Program Files\\Velmora\\velmora.exe"
 # The layout: the chart where the layout table puts it, the γ box white with 1.4.
-[ "$chart_w" -ge 240 ] && [ "$chart_h" -ge 168 ] || fail "the chart's area is ${chart_w}x${chart_h}"
+{ [ "$chart_w" -ge 240 ] && [ "$chart_h" -ge 168 ]; } || fail "the chart's area is ${chart_w}x${chart_h}"
 expect_box Text_gama 1.4 "at start"
 
 # No mode: a message box with its text (Ctrl+C copies a message box's text on Windows).
@@ -175,8 +181,11 @@ click Command1
 if wait_until 10 "a message box" message_box_shown; then
     printf '' | xclip -i -selection clipboard
     xdotool windowfocus "$box_window" key ctrl+c
-    wait_until 5 "the message's text" message_copied && echo "  message box: ${text[chooseInputParameter]}" ||
+    if wait_until 5 "the message's text" message_copied; then
+        echo "  message box: ${text[chooseInputParameter]}"
+    else
         fail "the message box does not say '${text[chooseInputParameter]}'"
+    fi
     shot message-box
     xdotool key Return
     wait_until 10 "the message box to close" message_box_gone || fail "Return left the message box open"
@@ -245,7 +254,11 @@ expect_box Text_FLD4 0.305 "portable, M = 2"
 close_program
 windows_files >"$look/files-after-portable"
 written=$(comm -13 "$look/files-before-portable" "$look/files-after-portable")
-[ -z "$written" ] && echo "  wrote nothing outside its folder" || fail "the portable program wrote: $written"
+if [ -z "$written" ]; then
+    echo "  wrote nothing outside its folder"
+else
+    fail "the portable program wrote: $written"
+fi
 
 # --- Uninstall ------------------------------------------------------------------------------
 # The uninstaller copies itself away and returns at once; the copy does the work, and is
@@ -256,7 +269,11 @@ wait_until 30 "the uninstaller to remove $installed" uninstalled || fail "the un
 wineserver --wait
 windows_files >"$look/files-after-uninstall"
 left=$(comm -13 "$look/files-before-install" "$look/files-after-uninstall")
-[ -z "$left" ] && echo "uninstalled: no file left behind" || fail "left behind after uninstalling: $left"
+if [ -z "$left" ]; then
+    echo "uninstalled: no file left behind"
+else
+    fail "left behind after uninstalling: $left"
+fi
 if wine reg query "$uninstall_key" >/dev/null 2>&1; then fail "the Apps & features entry is still there"; fi
 
 [ $status -eq 0 ] && echo "check-installed: the installed, the portable and the uninstalled program as expected"

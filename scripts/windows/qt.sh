@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Qt for Windows, cross-built with MinGW-w64 from the source of Debian's own qt6-base,
 # the same version as Debian's host tools (moc, rcc, uic), which the cross build uses.
 # Sourced by build-windows.sh, after lib/common.sh. Nothing here touches the machine outside
@@ -7,6 +8,7 @@
 #   work/                source and objects while a build runs; removed afterwards
 #   logs/                one log per step
 
+# shellcheck source=lib/cross-build.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../lib/cross-build.sh"
 
 # Whether a whole Qt for Windows of the version of Debian's Qt here is in the cache. Before
@@ -35,6 +37,7 @@ ensure_qt_for_windows() {
     local work=$velmora_cache/work logs=$velmora_cache/logs toolchain=$velmora_cache/toolchain
     mkdir -p "$work" "$logs" "$toolchain"
     # Qt's toolchain file loads this one; it lives as long as the cache does.
+    # shellcheck disable=SC2154 # velmora_root is common.sh's, which build-windows.sh sources first
     cp "$velmora_root/cmake/mingw-w64-x86_64.cmake" "$toolchain/"
 
     echo "Qt $version for Windows: not cached; building it (about 50 minutes on 2 cores)"

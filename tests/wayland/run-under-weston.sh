@@ -2,6 +2,7 @@
 # Runs one test program as a native Wayland client of a headless weston of its own, with
 # no GPU and no screen: tests/wayland/run-under-weston.sh PROGRAM [ARGUMENTS]
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../../scripts/lib/common.sh
 source "$here/../../scripts/lib/common.sh"
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
