@@ -4,7 +4,6 @@
 #include "qt/messageboxmessenger.h"
 #include "qt/qttext.h"
 #include "qt/windowlook.h"
-#include "qt/windowplacement.h"
 #include "text/systemtexts.h"
 
 #include <QApplication>
@@ -24,6 +23,6 @@ int main(int argc, char* argv[])
     velmora::Form_Velmora window(messenger, about);
     messenger.setOwner(window);
     velmora::afterFirstFrame(window, [] { velmora::addBundledFonts(velmora::BundledFonts::Rest); });
-    velmora::showAtOwnSize(window);
+    window.show();
     return QApplication::exec();
 }

@@ -5,7 +5,6 @@
 #include "qt/qttext.h"
 #include "qt/restoredsize.h"
 #include "qt/windowlook.h"
-#include "qt/windowplacement.h"
 #include "text/systemtexts.h"
 #include "ui/controltable.h"
 
@@ -30,24 +29,20 @@ Form_About::Form_About()
     buildControls(this, aboutWindowControls());
 }
 
-void Form_About::open() { showAtOwnSize(*this); }
+void Form_About::open() { show(); }
 
-// Shown again too: an open window may be minimised.
+// An open window may be minimised: it comes back at its size.
 void Form_About::activate()
 {
-    showAtOwnSize(*this);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
     raise();
     activateWindow();
 }
 
-void showAboutWindow(AboutWindowReference& reference, const QWidget* mainWindow)
+void showAboutWindow(AboutWindowReference& reference)
 {
-    reference.show([mainWindow]() -> std::unique_ptr<AboutWindow> {
-        auto window = std::make_unique<Form_About>();
-        if (mainWindow)
-            placeBeside(*window, *mainWindow);
-        return window;
-    });
+    reference.show([]() -> std::unique_ptr<AboutWindow> { return std::make_unique<Form_About>(); });
 }
 
 Form_About* aboutWindowOf(const AboutWindowReference& reference)

@@ -19,9 +19,9 @@ public:
     void activate() override;
 };
 
-// Shows the program's one About window through its reference, made on first use; where
-// no window manager places windows, it first opens beside mainWindow.
-void showAboutWindow(AboutWindowReference& reference, const QWidget* mainWindow = nullptr);
+// Shows the program's one About window through its reference, made on first use; the
+// window manager places it.
+void showAboutWindow(AboutWindowReference& reference);
 
 // The About window the reference holds, if it has been made.
 [[nodiscard]] Form_About* aboutWindowOf(const AboutWindowReference& reference);

@@ -5,13 +5,11 @@
 #include "qt/qttext.h"
 #include "qt/restoredsize.h"
 #include "qt/windowlook.h"
-#include "qt/windowplacement.h"
 #include "text/systemtexts.h"
 #include "ui/accessiblenames.h"
 #include "ui/controltable.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
@@ -43,11 +41,6 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
     setWindowTitle(fromUtf8(applicationTitle));
     setIconAfterFirstFrame(*this);
     setFont(fontFor(ControlFont::Interface));
-    // No buttons at all in the page: a maximise button would bring back the system menu,
-    // which Qt 6.4's page draws as a close button.
-    if (runsInAPage())
-        setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
-                       ~(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint));
 
     auto* aboutEntry = menuBar()->addAction(fromUtf8(aboutCaption));
     aboutEntry->setObjectName(QStringLiteral("Mn_About"));
@@ -117,17 +110,6 @@ void Form_Velmora::describeChart(std::string_view description)
     controls_.picture(Picture::Picture1)->setAccessibleDescription(fromUtf8(description));
 }
 
-void Form_Velmora::showAboutWindow() { velmora::showAboutWindow(about_, this); }
-
-// A page cannot end its program: a closed main window would leave its last picture on
-// the page, looking alive. There the main window has no close button and stays open;
-// closing the page's tab ends Velmora.
-void Form_Velmora::closeEvent(QCloseEvent* event)
-{
-    if (runsInAPage())
-        event->ignore();
-    else
-        QMainWindow::closeEvent(event);
-}
+void Form_Velmora::showAboutWindow() { velmora::showAboutWindow(about_); }
 
 } // namespace velmora

@@ -42,9 +42,6 @@ public:
     Messenger& messenger() override { return messenger_; }
     void showAboutWindow() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     BuiltControls controls_;
     QButtonGroup* options_ = nullptr; // the two options, one exclusive group; ids are Option values

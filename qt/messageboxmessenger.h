@@ -8,8 +8,7 @@
 namespace velmora {
 
 // Shows each message in a modal box titled "Velmora", with the plain text, one OK
-// button and no icon, over its owner window, and returns when the user has dismissed it;
-// in the browser it returns at once, leaving the modal box to be dismissed.
+// button and no icon, over its owner window, and returns when the user has dismissed it.
 // The owner is set once the window exists, since the window is made with its messenger.
 class MessageBoxMessenger final : public Messenger {
 public:

@@ -16,15 +16,9 @@ namespace velmora {
 
 namespace {
 // The layout's widths are those of unhinted advances: Linux's slight hinting hints only
-// vertically. The browser's own FreeType hints fully, which widens the tightest captions
-// by a pixel, so there the fonts ask for no hinting at all.
-#ifdef Q_OS_WASM
-constexpr QFont::HintingPreference layoutHinting = QFont::PreferNoHinting;
-constexpr QFont::HintingPreference unroundedAdvancesHinting = QFont::PreferNoHinting;
-#else
+// vertically.
 constexpr QFont::HintingPreference layoutHinting = QFont::PreferDefaultHinting;
 constexpr QFont::HintingPreference unroundedAdvancesHinting = QFont::PreferVerticalHinting;
-#endif
 } // namespace
 
 QFont fontFor(ControlFont font)
@@ -65,8 +59,8 @@ QFont fontFor(ControlFont font)
 void addBundledFonts(BundledFonts which)
 {
     // The main window opens with its controls and Greek labels; the chart's caption and
-    // the About window appear only later. In the page each font read before the first
-    // frame holds it back.
+    // the About window appear only later, and each font read before the first frame
+    // holds it back.
     const auto wanted = [which](layoutfonts::Role role) {
         const bool onOpeningWindow = role == layoutfonts::Role::controls || role == layoutfonts::Role::greek;
         switch (which) {
@@ -79,11 +73,10 @@ void addBundledFonts(BundledFonts which)
         }
         return true;
     };
-    for (const QDir& fonts : {QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts")),
-                              QDir(QStringLiteral(":/layout-fonts"))})
-        for (const layoutfonts::File& file : layoutfonts::files)
-            if (wanted(file.role) && fonts.exists(QString::fromLatin1(file.name)))
-                QFontDatabase::addApplicationFont(fonts.filePath(QString::fromLatin1(file.name)));
+    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const layoutfonts::File& file : layoutfonts::files)
+        if (wanted(file.role) && fonts.exists(QString::fromLatin1(file.name)))
+            QFontDatabase::addApplicationFont(fonts.filePath(QString::fromLatin1(file.name)));
 }
 
 QIcon applicationIcon()

@@ -17,10 +17,9 @@ namespace velmora {
 // caption fits its box) and DejaVu Sans Condensed for the About window.
 [[nodiscard]] QFont fontFor(ControlFont font);
 
-// Makes the font files in the program's fonts/ folder, and those in its resources,
-// available to it. Windows has none of the fonts above, so the Windows program carries
-// them in that folder, and the browser none at all, so the page carries them inside; a
-// Linux installation takes them from the system. Call once the application exists: the
+// Makes the font files in the program's fonts/ folder available to it. Windows has none
+// of the fonts above, so the Windows program carries them in that folder; a Linux
+// installation takes them from the system. Call once the application exists: the
 // program adds those of the opening window first and the rest after its first frame.
 enum class BundledFonts { OpeningWindow, Rest, All };
 void addBundledFonts(BundledFonts which = BundledFonts::All);

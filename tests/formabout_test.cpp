@@ -2,7 +2,6 @@
 // main window.
 
 #include "qt/formabout.h"
-#include "qt/windowplacement.h"
 
 #include "tests/support/windowdriver.h"
 
@@ -97,9 +96,6 @@ private slots:
     void mainWindowStaysUsableWhileItIsOpen();
     void bothWindowsCarryTheIcon();
     void programEndsOnlyWhenBothWindowsAreClosed();
-    void besideTheMainWindowWhereThereIsRoom_data();
-    void besideTheMainWindowWhereThereIsRoom();
-    void opensBesideTheMainWindowInThePage();
 };
 
 void FormAboutTest::layoutMatchesTheDesign()
@@ -114,7 +110,7 @@ void FormAboutTest::menuClickOpensOneModelessWindow()
     QVERIFY(!velmora::aboutWindowOf(reference));
     velmora::testing::MessageRecorder messages;
     velmora::Form_Velmora window(messages, reference);
-    velmora::showAtOwnSize(window);
+    window.show();
 
     clickAbout(window);
     QVERIFY(velmora::aboutWindowOf(reference));
@@ -154,13 +150,11 @@ void FormAboutTest::mainWindowStaysUsableWhileItIsOpen()
 
 void FormAboutTest::programEndsOnlyWhenBothWindowsAreClosed()
 {
-    if (velmora::runsInAPage())
-        QSKIP("a page's program does not end: its event loop is the browser's");
     QVERIFY(QApplication::quitOnLastWindowClosed());
     AboutWindowReference reference;
     velmora::testing::MessageRecorder messages;
     auto window = std::make_unique<velmora::Form_Velmora>(messages, reference);
-    velmora::showAtOwnSize(*window);
+    window->show();
     clickAbout(*window);
 
     // The event loop runs as the program's does; it must end only when both windows are
@@ -188,13 +182,12 @@ void FormAboutTest::bothWindowsCarryTheIcon()
     AboutWindowReference reference;
     velmora::testing::MessageRecorder messages;
     velmora::Form_Velmora window(messages, reference);
-    velmora::showAtOwnSize(window);
+    window.show();
     velmora::showAboutWindow(reference);
     for (QWidget* w :
          {static_cast<QWidget*>(&window), static_cast<QWidget*>(velmora::aboutWindowOf(reference))}) {
-        // Given once the first frame is out; a test page never exposes its windows.
-        if (!QTest::qWaitForWindowExposed(w) && velmora::runsInAPage())
-            QSKIP("a test page never exposes a window, so none draws its first frame");
+        // Given once the first frame is out.
+        QVERIFY(QTest::qWaitForWindowExposed(w));
         QTRY_VERIFY(!w->windowIcon().isNull());
         const QIcon icon = w->windowIcon();
         QCOMPARE(icon.pixmap(16, 16).size(), QSize(16, 16));
@@ -203,57 +196,6 @@ void FormAboutTest::bothWindowsCarryTheIcon()
         for (const QSize size : icon.availableSizes())
             QVERIFY2(size.width() <= 64, qPrintable(QStringLiteral("%1 px").arg(size.width())));
     }
-}
-
-// Where the page places the About window: never over the main window where the page has
-// room for both, and always inside the page.
-void FormAboutTest::besideTheMainWindowWhereThereIsRoom_data()
-{
-    QTest::addColumn<QRect>("page");
-    QTest::addColumn<bool>("apart");
-    const QRect wide(0, 0, 1280, 800);
-    QTest::newRow("a wide page: to the right") << wide << true;
-    QTest::newRow("a tall narrow page: below") << QRect(0, 0, 420, 900) << true;
-    QTest::newRow("a phone's page: over it, inside the page") << QRect(0, 0, 360, 520) << false;
-    QTest::newRow("a page that does not start at 0") << wide.translated(100, 40) << true;
-}
-
-void FormAboutTest::besideTheMainWindowWhereThereIsRoom()
-{
-    QFETCH(QRect, page);
-    QFETCH(bool, apart);
-    const QRect main(page.topLeft(), QSize(269, 420));
-    const QSize about(240, 140);
-    const QRect placed(velmora::besidePosition(main, about, page), about);
-    QCOMPARE(!placed.intersects(main), apart);
-    QVERIFY(page.contains(placed.topLeft()));
-    if (apart)
-        QVERIFY(page.contains(placed));
-}
-
-// Only the page's Qt leaves windows where the program puts them.
-void FormAboutTest::opensBesideTheMainWindowInThePage()
-{
-    if (!velmora::runsInAPage())
-        QSKIP("a window manager places the About window on the desktop");
-    AboutWindowReference reference;
-    velmora::testing::MessageRecorder messages;
-    velmora::Form_Velmora window(messages, reference);
-    velmora::showAtOwnSize(window);
-    clickAbout(window);
-    QVERIFY(velmora::aboutWindowOf(reference));
-    QVERIFY(!velmora::aboutWindowOf(reference)->frameGeometry().intersects(window.frameGeometry()));
-    const QRect page = window.screen()->availableGeometry();
-    QVERIFY(page.contains(window.frameGeometry().topLeft()));
-    QVERIFY(page.contains(velmora::aboutWindowOf(reference)->frameGeometry().topLeft()));
-    for (const QWidget* w :
-         {static_cast<QWidget*>(&window), static_cast<QWidget*>(velmora::aboutWindowOf(reference))})
-        QVERIFY(!(w->windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized)));
-    // A page cannot end its program: the main window stays, the About window closes.
-    QVERIFY(!(window.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
-    QVERIFY(!window.close());
-    QVERIFY(window.isVisible());
-    QVERIFY(velmora::aboutWindowOf(reference)->close());
 }
 
 QTEST_MAIN(FormAboutTest)

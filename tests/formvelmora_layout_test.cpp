@@ -3,7 +3,6 @@
 
 #include "qt/formvelmora.h"
 #include "qt/picturebox.h"
-#include "qt/windowplacement.h"
 
 #include "tests/support/windowdriver.h"
 
@@ -231,8 +230,6 @@ void FormVelmoraLayoutTest::noButtonIsPressedByEnter()
 
 void FormVelmoraLayoutTest::tabOrderFollowsTabIndexAndSkipsHiddenBoxes()
 {
-    if (velmora::runsInAPage() && QLibraryInfo::version() >= QVersionNumber(6, 8))
-        QSKIP("in Qt 6.8's page the focus of a window just opened is one box on");
     WindowDriver driver;
     Form_Velmora& window = driver.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));

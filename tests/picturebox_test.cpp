@@ -4,7 +4,6 @@
 #include "qt/formabout.h"
 #include "qt/formvelmora.h"
 #include "qt/picturebox.h"
-#include "qt/windowplacement.h"
 
 #include "tests/support/chartimage.h"
 #include "tests/support/messagerecorder.h"
@@ -33,7 +32,7 @@ struct Chart {
 
     Chart()
     {
-        velmora::showAtOwnSize(window);
+        window.show();
         picture = window.findChild<PictureBox*>(QStringLiteral("Picture1"));
         caption = window.findChild<QLabel*>(QStringLiteral("Label8"));
     }
@@ -152,7 +151,7 @@ void PictureBoxTest::pictureStaysWhenTheWindowIsHiddenAndShown()
     chart.clickChart();
     const QImage drawn = chart.area();
     chart.window.hide();
-    velmora::showAtOwnSize(chart.window);
+    chart.window.show();
     QCOMPARE(chart.area(), drawn);
 }
 

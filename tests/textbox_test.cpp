@@ -53,7 +53,7 @@ void TextBoxTest::doubleClickSelectsTheWholeRun()
     QFETCH(QString, selected);
     TextBox box(text);
     box.resize(200, 22);
-    velmora::showAtOwnSize(box);
+    box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     // Between two characters would be ambiguous; click into the middle of the next one.
     const QPoint at = (pointAfter(box, clickAfter) + pointAfter(box, clickAfter + 1)) / 2;
@@ -65,7 +65,7 @@ void TextBoxTest::tripleClickStillSelectsEverything()
 {
     TextBox box(QStringLiteral("1.5 2.25"));
     box.resize(200, 22);
-    velmora::showAtOwnSize(box);
+    box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     const QPoint at = pointAfter(box, 1);
     QTest::mouseDClick(&box, Qt::LeftButton, {}, at);

@@ -6,7 +6,6 @@
 #include "qt/formabout.h"
 #include "qt/formvelmora.h"
 #include "qt/messageboxmessenger.h"
-#include "qt/windowplacement.h"
 #include "tests/support/windowcontrols.h"
 
 #include <QApplication>
@@ -22,7 +21,7 @@ struct MessageBoxWindow {
     MessageBoxWindow()
     {
         messenger.setOwner(window);
-        showAtOwnSize(window);
+        window.show();
     }
 
     // Clicks the widget; the box it opens is handed to answer, which must close it. The

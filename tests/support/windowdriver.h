@@ -5,7 +5,6 @@
 
 #include "qt/formabout.h"
 #include "qt/formvelmora.h"
-#include "qt/windowplacement.h"
 #include "tests/support/chartimage.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/windowcontrols.h"
@@ -19,7 +18,7 @@ namespace velmora::testing {
 
 class WindowDriver {
 public:
-    WindowDriver() { showAtOwnSize(window); }
+    WindowDriver() { window.show(); }
 
     // On the option's round indicator, where a click always selects it.
     void choose(QRadioButton* option)
