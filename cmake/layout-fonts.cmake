@@ -1,5 +1,6 @@
 # Reads data/layout-fonts.txt, the one list of the layout's fonts, into
 #   VELMORA_LAYOUT_FONTS          their files, as Debian installs them
+#   VELMORA_LAYOUT_FONT_ROLES     the role of each of them
 #   VELMORA_LAYOUT_FONT_PACKAGES  the Debian packages that hold them
 # and writes layoutfonts.h, which names each role's family to the widgets and says which
 # file serves which role.
@@ -7,6 +8,7 @@ set(layout_fonts_list ${PROJECT_SOURCE_DIR}/data/layout-fonts.txt)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${layout_fonts_list})
 file(STRINGS ${layout_fonts_list} rows REGEX "^[^#]")
 set(VELMORA_LAYOUT_FONTS)
+set(VELMORA_LAYOUT_FONT_ROLES)
 set(VELMORA_LAYOUT_FONT_PACKAGES)
 set(families)
 set(roles)
@@ -22,6 +24,7 @@ foreach(row IN LISTS rows)
     list(GET fields 2 package)
     list(GET fields 3 font_file)
     list(APPEND VELMORA_LAYOUT_FONTS ${font_file})
+    list(APPEND VELMORA_LAYOUT_FONT_ROLES ${role})
     get_filename_component(file_name ${font_file} NAME)
     string(APPEND files "    {Role::${role}, \"${file_name}\"},\n")
     list(APPEND VELMORA_LAYOUT_FONT_PACKAGES ${package})

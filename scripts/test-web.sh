@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Runs every test of the browser build (build-web/, made by build-web.sh) through CTest:
-# the core suites under Node.js, the widget suites as pages in headless Chromium. The
-# checks of the Linux desktop and of the Debian package, and the suites a page cannot
-# run, are listed as skipped, with their reason.
+# the core and window-behaviour suites under Node.js, and the page in Debian's Chromium
+# with Playwright Test.
+#   scripts/test-web.sh [-- CTEST-OPTIONS...]
+# shellcheck source=lib/common.sh
 source "$(dirname "$0")/lib/common.sh"
 parse_options "scripts/test-web.sh [-- CTEST-OPTIONS...]" -- "$@"
 build=$(build_folder web)
 [ -f "$build/CMakeCache.txt" ] || die "no browser build in $build; run scripts/build-web.sh"
+[ -d "$velmora_root/tests/web/node_modules" ] || die "the page tests' packages are missing; run scripts/build-web.sh"
 cd "$build"
 ctest --output-on-failure "${operands[@]}"

@@ -1,19 +1,50 @@
+cmake_minimum_required(VERSION 3.25)
 # Makes the site from a linked browser program: cmake -DPROGRAM=… -DPROGRAM_DIR=… -DPAGE_SOURCES=…
-# -DICONS=… -DQT_PREFIX=… -DSITE=… -DVERSION=… -DTITLE=… -DSUMMARY=… -DCONTACT=… -DFONT_PACKAGES=A,B… -P make-site.cmake
+# -DICONS=… -DFONT_LIST=… -DFONTS=… -DSITE=… -DVERSION=… -DTITLE=… -DSUMMARY=… -DFONT_PACKAGES=A,B…
+# -P make-site.cmake
 # The site is made beside its place and moved there whole, so that a failed run never
 # leaves one that looks complete.
 
 set(staging ${SITE}.new)
 file(REMOVE_RECURSE ${staging})
-file(MAKE_DIRECTORY ${staging}/icons ${staging}/licenses/qt)
+file(MAKE_DIRECTORY ${staging}/icons ${staging}/fonts ${staging}/licenses)
 
-# The program as Qt's build left it, and Qt's loader.
-foreach(file ${PROGRAM}.js ${PROGRAM}.wasm qtloader.js)
+foreach(file ${PROGRAM}.js ${PROGRAM}.wasm)
     if(NOT EXISTS ${PROGRAM_DIR}/${file})
         message(FATAL_ERROR "the program's build has no ${file} in ${PROGRAM_DIR}")
     endif()
     file(COPY ${PROGRAM_DIR}/${file} DESTINATION ${staging})
 endforeach()
+
+# The fonts, each role's family as a custom property of the style sheet, which names no
+# family of its own. The caption's cut is the italic one.
+file(STRINGS ${FONT_LIST} rows REGEX "^[^#]")
+set(faces "")
+set(families ":root {")
+set(roles)
+foreach(row IN LISTS rows)
+    string(REPLACE "|" ";" fields "${row}")
+    list(GET fields 0 role)
+    list(GET fields 1 family)
+    list(GET fields 3 font_file)
+    get_filename_component(name ${font_file} NAME_WE)
+    if(NOT EXISTS ${FONTS}/${name}.woff2)
+        message(FATAL_ERROR "no subset font ${FONTS}/${name}.woff2")
+    endif()
+    file(COPY ${FONTS}/${name}.woff2 DESTINATION ${staging}/fonts)
+    set(style normal)
+    if(role STREQUAL "caption")
+        set(style italic)
+    endif()
+    string(APPEND faces "@font-face { font-family: \"${family}\"; font-style: ${style}; font-display: swap; "
+                        "src: url(\"fonts/${name}.woff2\") format(\"woff2\"); }\n")
+    if(NOT role IN_LIST roles)
+        list(APPEND roles ${role})
+        string(APPEND families " --font-${role}: \"${family}\";")
+    endif()
+endforeach()
+file(READ ${PAGE_SOURCES}/velmora.css style)
+file(WRITE ${staging}/velmora.css "${faces}${families} }\n\n${style}")
 
 # The manifest names every icon: the PNGs by their size, the SVG for any size.
 file(GLOB icons ${ICONS}/velmora-*.png)
@@ -26,31 +57,19 @@ foreach(icon IN LISTS icons)
 endforeach()
 file(COPY ${icons} ${ICONS}/velmora.svg DESTINATION ${staging}/icons)
 
-# The licences. Qt is linked statically into velmora.wasm, so the site says how to get
-# its source and relink (LGPL-3, section 4).
-file(COPY ${QT_PREFIX}/licenses/ DESTINATION ${staging}/licenses/qt)
-file(READ ${QT_PREFIX}/SOURCE QT_SOURCE)
-file(READ ${QT_PREFIX}/FEATURES-OFF QT_FEATURES_OFF)
-string(STRIP "${QT_SOURCE}" QT_SOURCE)
-string(REPLACE "\n" " " QT_FEATURES_OFF "${QT_FEATURES_OFF}")
-configure_file(${PAGE_SOURCES}/RELINKING.txt.in ${staging}/licenses/RELINKING.txt @ONLY)
+# The licences of the fonts the page carries, and a page that lists them: static
+# servers need not list a folder.
 string(REPLACE "," ";" font_packages "${FONT_PACKAGES}")
+set(LICENCE_LINKS "")
 foreach(package IN LISTS font_packages)
     configure_file(/usr/share/doc/${package}/copyright ${staging}/licenses/${package}.txt COPYONLY)
-endforeach()
-
-# A page that lists them: static servers need not list a folder.
-file(GLOB_RECURSE licences RELATIVE ${staging}/licenses ${staging}/licenses/*)
-list(SORT licences)
-set(LICENCE_LINKS "")
-foreach(licence IN LISTS licences)
-    string(APPEND LICENCE_LINKS "<li><a href=\"${licence}\">${licence}</a></li>\n")
+    string(APPEND LICENCE_LINKS "<li><a href=\"${package}.txt\">${package}</a></li>\n")
 endforeach()
 configure_file(${PAGE_SOURCES}/licenses.html.in ${staging}/licenses/index.html @ONLY)
 
 configure_file(${PAGE_SOURCES}/manifest.webmanifest.in ${staging}/manifest.webmanifest @ONLY)
-file(SIZE ${staging}/${PROGRAM}.wasm WASM_BYTES)
 configure_file(${PAGE_SOURCES}/index.html.in ${staging}/index.html @ONLY)
+configure_file(${PAGE_SOURCES}/start.js.in ${staging}/start.js @ONLY)
 
 # The service worker keeps exactly the files of this build that the page loads: all but
 # the licences. Its name for them changes with any byte of any file, so a new build

@@ -174,11 +174,14 @@ windows_packages=(cmake ninja-build perl dpkg-dev qt6-base-dev g++-mingw-w64-x86
 accessibility_packages=(xvfb xauth dbus at-spi2-core python3-pyatspi)
 windows_check_packages=(xvfb xauth xdotool xclip imagemagick unzip locales wine wine64)
 
-# The browser program: Debian's emscripten with Debian's Qt for its host tools and source,
-# GoogleTest's source and Node.js for the core suites, fonttools to subset the fonts the
-# page carries, brotli and zip for the site, Chromium for the page checks.
-web_packages=(cmake ninja-build dpkg-dev emscripten qt6-base-dev qt6-base-dev-tools googletest nodejs
-              fonttools brotli zip chromium "${layout_font_packages[@]}")
+# The browser program: Debian's emscripten and Node.js, GoogleTest's source for the core
+# suites, fonttools with brotli to subset the page's fonts to WOFF2, brotli and zip for the
+# site, Chromium for the page tests; and npm for the page tests' Playwright, where the
+# Node.js installed has none of its own (a Node.js from elsewhere may bring npm and
+# conflict with Debian's).
+web_packages=(cmake ninja-build emscripten googletest nodejs fonttools python3-brotli brotli zip chromium
+              "${layout_font_packages[@]}")
+npm_package=npm
 
 # Starts Xvfb (package xvfb) on a display no one uses, exports DISPLAY once it accepts
 # clients, and ends it when the script exits; its process id is in xvfb_pid. SIZE as

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/aboutwindow.h"
+
+#include <emscripten/html5.h>
+#include <emscripten/val.h>
+
+namespace velmora {
+
+// The About window in the page: a dialog that is not modal, built from its layout table
+// beside the main window (below it where the screen is narrow), with a button that
+// closes it.
+class AboutDialog final : public AboutWindow {
+public:
+    // Builds the dialog into windows, the element that holds the main window.
+    explicit AboutDialog(const emscripten::val& windows);
+    AboutDialog(const AboutDialog&) = delete;
+    AboutDialog& operator=(const AboutDialog&) = delete;
+
+    [[nodiscard]] bool isOpen() const override;
+    void open() override;
+    void activate() override;
+
+private:
+    static EM_BOOL onClose(int, const EmscriptenMouseEvent*, void* self);
+
+    emscripten::val dialog_;
+    emscripten::val close_;
+};
+
+} // namespace velmora

@@ -1,0 +1,85 @@
+#include "web/svgsurface.h"
+
+#include "chart/frictionchart.h"
+#include "web/dom.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+std::string number(double v)
+{
+    // Enough digits for a hundredth of a pixel; SVG takes the point whatever the locale.
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", v);
+    return text;
+}
+
+// A line along a pixel row or column goes through the middle of that pixel, so that a
+// one-pixel stroke covers whole pixels at any whole device pixel ratio and stays crisp;
+// one on the far edge goes on the last pixel instead of just beyond.
+double pixelMiddle(double v, int extent) { return std::clamp(std::floor(v), 0.0, double(extent - 1)) + 0.5; }
+
+} // namespace
+
+SvgSurface::SvgSurface(emscripten::val svg, emscripten::val caption, int width, int height)
+    : svg_(std::move(svg)), caption_(std::move(caption)), width_(width), height_(height),
+      scale_(0.0f, 0.0f, 1.0f, 1.0f, width, height)
+{
+    dom::setAttribute(svg_, "viewBox", "0 0 " + std::to_string(width) + " " + std::to_string(height));
+    dom::setAttribute(svg_, "width", std::to_string(width));
+    dom::setAttribute(svg_, "height", std::to_string(height));
+}
+
+void SvgSurface::clear() { svg_.call<void>("replaceChildren"); }
+
+void SvgSurface::setScale(float x1, float y1, float x2, float y2)
+{
+    scale_ = UserScale(x1, y1, x2, y2, width_, height_);
+}
+
+void SvgSurface::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
+{
+    const PixelRect area{0.0, 0.0, double(width_), double(height_)};
+    const std::optional<PixelSegment> visible =
+        clipSegment({scale_.toPixels(x1, y1), scale_.toPixels(x2, y2)}, area);
+    if (!visible)
+        return;
+    PixelSegment s = *visible;
+    if (s.from.x == s.to.x)
+        s.from.x = s.to.x = pixelMiddle(s.from.x, width_);
+    if (s.from.y == s.to.y)
+        s.from.y = s.to.y = pixelMiddle(s.from.y, height_);
+    emscripten::val line = dom::svgElement("line");
+    dom::setAttribute(line, "x1", number(s.from.x));
+    dom::setAttribute(line, "y1", number(s.from.y));
+    dom::setAttribute(line, "x2", number(s.to.x));
+    dom::setAttribute(line, "y2", number(s.to.y));
+    dom::setAttribute(line, "stroke", dom::colour(colour.value_or(chartForeground)));
+    svg_.call<void>("appendChild", line);
+}
+
+void SvgSurface::circle(float x, float y, float radius, Rgb colour)
+{
+    const PixelPoint centre = scale_.toPixels(x, y);
+    const double r = scale_.horizontalPixels(radius);
+    if (!std::isfinite(centre.x) || !std::isfinite(centre.y) || !std::isfinite(r) || centre.x + r < 0 ||
+        centre.x - r > width_ || centre.y + r < 0 || centre.y - r > height_)
+        return;
+    emscripten::val circle = dom::svgElement("circle");
+    dom::setAttribute(circle, "cx", number(centre.x));
+    dom::setAttribute(circle, "cy", number(centre.y));
+    dom::setAttribute(circle, "r", number(r));
+    dom::setAttribute(circle, "stroke", dom::colour(colour));
+    dom::setAttribute(circle, "fill", "none");
+    svg_.call<void>("appendChild", circle);
+}
+
+void SvgSurface::showCaption() { dom::setHidden(caption_, false); }
+
+} // namespace velmora
