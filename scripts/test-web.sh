@@ -10,4 +10,4 @@ build=$(build_folder web)
 [ -f "$build/CMakeCache.txt" ] || die "no browser build in $build; run scripts/build-web.sh"
 [ -d "$velmora_root/tests/web/node_modules" ] || die "the page tests' packages are missing; run scripts/build-web.sh"
 cd "$build"
-ctest --output-on-failure "${operands[@]}"
+ctest --output-on-failure --parallel 2 "${operands[@]}"
