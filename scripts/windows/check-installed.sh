@@ -4,16 +4,18 @@
 #   - the installer installs silently (/S), with its entry in "Apps & features";
 #   - the installed program opens with the main window's layout; no mode chosen, a click
 #     on the button shows a message box with its text;
-#   - M = 2 gives 0.305 / 0.6667 / 0.4082 / 0.6124 / 1.6875 with a marker on the chart;
-#     4fL*/D = 0.5 gives 0.5977 and 2.8604;
+#   - M = 2 gives its results with a marker on the chart; 4fL*/D = 0.5 gives its two Mach
+#     numbers;
 #   - the About menu opens the About window as a window of its own;
-#   - in a German locale the results read 0,305 (the locale is made in the check's own
-#     folder: the machine's locales stay as they are);
+#   - in a German locale the results of M = 2 have a decimal comma (the locale is made in
+#     the check's own folder: the machine's locales stay as they are);
 #   - the portable folder from the zip runs and writes nothing outside itself;
 #   - the uninstaller (/S) leaves nothing behind.
 # Leaves screenshots in build-windows/look/; the one of M = 2 with the About window open
 # is the README's docs/windows.png. Where to click and what to look for come from the
-# program's own layout table (velmora-layout-table); every wait polls, with a limit.
+# program's own layout table (velmora-layout-table), what to type and what to expect from
+# the scenarios of data/scenarios.tsv, which the page tests and the screen-reader check
+# read too; every wait polls, with a limit.
 #   scripts/windows/check-installed.sh SETUP.EXE ZIP
 # shellcheck disable=SC2317 # the conditions polled below are called by name, through wait_until
 # shellcheck source=../lib/common.sh
@@ -63,7 +65,8 @@ shot() { import -window root "$look/$1.png"; }
 
 # The main window's controls: where a click lands from the client area's top left (an
 # option button's round indicator, at its left end; any other control's centre); the
-# picture box's place and size; the chart's scale and colours; the message texts.
+# picture box's place and size; the chart's scale and colours; the program's title and
+# the About window's caption.
 declare -A at=() colour=() text=()
 while read -r line; do
     read -r what a b c d e _ _ _ i j k l <<<"$line"
@@ -96,10 +99,22 @@ find_chart() {
 visible_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
 main_window_shown() { main_window=$(visible_windows "^$title\$" | head -n 1) && [ -n "$main_window" ]; }
 
-start_program() { # EXE [environment...]
-    local exe=$1
-    shift
-    env "$@" wine "$exe" >/dev/null 2>&1 &
+# Starts the program in LOCALE, a locale of data/scenarios.tsv: C is the machine's own; any
+# other is made into the check's folder and found through LOCPATH, so that /etc and the
+# machine's locale archive stay as they are.
+start_program() { # EXE LOCALE
+    local exe=$1 environment=()
+    program_locale=$2
+    if [ "$program_locale" != C ]; then
+        mkdir -p "$look/locales"
+        localedef -i "$program_locale" -f UTF-8 "$look/locales/$program_locale.UTF-8" 2>/dev/null ||
+            [ -d "$look/locales/$program_locale.UTF-8" ] || die "localedef could not make $program_locale.UTF-8"
+        environment=(LOCPATH="$look/locales" LANG="$program_locale.UTF-8" LC_ALL="$program_locale.UTF-8")
+    fi
+    # The text the γ box opens with (text/systemtexts.h); a scenario types over it only
+    # where it wants another.
+    gamma_now=1.4
+    env "${environment[@]}" wine "$exe" >/dev/null 2>&1 &
     program_pid=$!
     # Left where Wine puts it: with no window manager, Wine 10 does not follow a window
     # moved from outside and takes clicks as meant for its old place.
@@ -167,42 +182,117 @@ close_program() {
     wineserver --wait
 }
 
+# The message box the click just brought up has TEXT (Ctrl+C copies a message box's text
+# on Windows); SHOT is taken while it is open, and Return closes it.
+message_box_shown() { box_window=$(visible_windows "^$title\$" | grep -vx "$main_window" | head -n 1) && [ -n "$box_window" ]; }
+message_box_gone() { ! message_box_shown; }
+message_copied() { xclip -o -selection clipboard 2>/dev/null | grep -qF "$1"; }
+expect_message() { # TEXT WHAT [SHOT]
+    if ! wait_until 10 "a message box" message_box_shown; then
+        fail "$2: no message box opened"
+        return
+    fi
+    printf '' | xclip -i -selection clipboard
+    xdotool windowfocus "$box_window" key ctrl+c
+    if wait_until 5 "the message's text" message_copied "$1"; then
+        echo "  $2: message box: $1"
+    else
+        fail "$2: the message box does not say '$1'"
+    fi
+    [ -z "${3:-}" ] || shot "$3"
+    xdotool key Return
+    wait_until 10 "the message box to close" message_box_gone || fail "$2: Return left the message box open"
+}
+
+# --- Scenarios ----------------------------------------------------------------------------
+# data/scenarios.tsv, by scenario name: its header says what the columns mean.
+scenario_file=$velmora_root/data/scenarios.tsv
+declare -A scenario_locale=() scenario_gamma=() scenario_option=() scenario_typed=() scenario_message=() scenario_boxes=()
+read_scenarios() {
+    local line number=0 fields pairs pair
+    while IFS= read -r line || [ -n "$line" ]; do
+        number=$((number + 1))
+        [[ -n $line && $line != '#'* ]] || continue
+        # Split at a character that is not white space, so that an empty column counts.
+        IFS=$'\x1f' read -r -a fields <<<"${line//$'\t'/$'\x1f'}"
+        local where="$scenario_file:$number"
+        [ ${#fields[@]} -ge 7 ] || die "$where: ${#fields[@]} columns, not 7"
+        local name=${fields[0]}
+        [ -n "$name" ] || die "$where: no name"
+        [ -z "${scenario_locale[$name]+set}" ] || die "$where: a second scenario $name"
+        case "${fields[3]}" in M | FLD4 | -) ;; *) die "$where: no option ${fields[3]}" ;; esac
+        [ "${fields[3]}" != - ] || [ "${fields[4]}" = - ] || die "$where: text typed with no option chosen"
+        read -r -a pairs <<<"${fields[6]}"
+        for pair in "${pairs[@]}"; do
+            [[ $pair == - || $pair == Text_*=* ]] || die "$where: no ControlName=text in '$pair'"
+        done
+        scenario_locale[$name]=${fields[1]}
+        scenario_gamma[$name]=${fields[2]}
+        scenario_option[$name]=${fields[3]}
+        scenario_typed[$name]=${fields[4]}
+        scenario_message[$name]=${fields[5]}
+        scenario_boxes[$name]=${fields[6]}
+    done <"$scenario_file"
+}
+# The text scenario NAME expects in BOX.
+scenario_box() { # NAME BOX
+    local pairs pair
+    read -r -a pairs <<<"${scenario_boxes[$1]}"
+    for pair in "${pairs[@]}"; do
+        [ "${pair%%=*}" != "$2" ] || { echo "${pair#*=}"; return; }
+    done
+    die "scenario $1 expects nothing in $2"
+}
+# Types and clicks as scenario NAME says, in the program just started, then checks its
+# message and its boxes. SHOT is taken once the message or the first result is there.
+run_scenario() { # NAME [SHOT]
+    local name=$1 shot_name=${2:-} pairs pair
+    [ -n "${scenario_locale[$name]+set}" ] || die "no scenario $name in $scenario_file"
+    [ "${scenario_locale[$name]}" = "$program_locale" ] ||
+        die "scenario $name is for the locale ${scenario_locale[$name]}, the program runs in $program_locale"
+    if [ "${scenario_gamma[$name]}" != "$gamma_now" ]; then
+        type_into Text_gama "${scenario_gamma[$name]}"
+        gamma_now=${scenario_gamma[$name]}
+    fi
+    case "${scenario_option[$name]}" in
+    M) click Option_M ;;
+    FLD4) click Option_FLD4 ;;
+    esac
+    if [ "${scenario_typed[$name]}" != - ]; then
+        case "${scenario_option[$name]}" in
+        M) type_into Text_Msub "${scenario_typed[$name]}" ;;
+        FLD4) type_into Text_FLD4 "${scenario_typed[$name]}" ;;
+        esac
+    fi
+    click Command1
+    if [ "${scenario_message[$name]}" != - ]; then
+        expect_message "${scenario_message[$name]}" "$name" "$shot_name"
+        shot_name=
+    fi
+    read -r -a pairs <<<"${scenario_boxes[$name]}"
+    for pair in "${pairs[@]}"; do
+        [ "$pair" != - ] || continue
+        [ -n "${at[${pair%%=*}]:-}" ] || die "scenario $name: the layout table has no control ${pair%%=*}"
+        expect_box "${pair%%=*}" "${pair#*=}" "$name"
+        [ -z "$shot_name" ] || shot "$shot_name"
+        shot_name=
+    done
+}
+read_scenarios
+# --- End of the scenarios -----------------------------------------------------------------
+
 echo "the installed program:"
-start_program "C:\\Program Files\\Velmora\\velmora.exe"
+start_program "C:\\Program Files\\Velmora\\velmora.exe" C
 # The layout: the chart where the layout table puts it, the γ box white with 1.4.
 { [ "$chart_w" -ge 240 ] && [ "$chart_h" -ge 168 ]; } || fail "the chart's area is ${chart_w}x${chart_h}"
 expect_box Text_gama 1.4 "at start"
 
-# No mode: a message box with its text (Ctrl+C copies a message box's text on Windows).
-message_box_shown() { box_window=$(visible_windows "^$title\$" | grep -vx "$main_window" | head -n 1) && [ -n "$box_window" ]; }
-message_box_gone() { ! message_box_shown; }
-message_copied() { xclip -o -selection clipboard 2>/dev/null | grep -qF "${text[chooseInputParameter]}"; }
-click Command1
-if wait_until 10 "a message box" message_box_shown; then
-    printf '' | xclip -i -selection clipboard
-    xdotool windowfocus "$box_window" key ctrl+c
-    if wait_until 5 "the message's text" message_copied; then
-        echo "  message box: ${text[chooseInputParameter]}"
-    else
-        fail "the message box does not say '${text[chooseInputParameter]}'"
-    fi
-    shot message-box
-    xdotool key Return
-    wait_until 10 "the message box to close" message_box_gone || fail "Return left the message box open"
-else
-    fail "no message box opened"
-fi
+# No mode: a message box with its text.
+run_scenario no-option message-box
 
-click Option_M
-type_into Text_Msub 2
-click Command1
-expect_box Text_FLD4 0.305 "M = 2"
-shot mach-2
-expect_box Text_TTstar 0.6667 "M = 2"
-expect_box Text_PPstar 0.4082 "M = 2"
-expect_box Text_RoRostar 0.6124 "M = 2"
-expect_box Text_PoPostar 1.6875 "M = 2"
-expect_marker mach-2 2 0.3049965
+run_scenario mach-2 mach-2
+marked=$(scenario_box mach-2 Text_FLD4)
+expect_marker mach-2 "${scenario_typed[mach-2]}" "$marked"
 
 # The About menu, just above the client area's top left.
 about_shown() { about_window=$(visible_windows "^${text[aboutCaption]}\$" | head -n 1) && [ -n "$about_window" ]; }
@@ -217,26 +307,12 @@ else
 fi
 shot windows
 
-click Option_FLD4
-type_into Text_FLD4 0.5
-click Command1
-expect_box Text_Msub 0.5977 "4fL*/D = 0.5"
-shot friction-0.5
-expect_box Text_Msup 2.8604 "4fL*/D = 0.5"
+run_scenario friction-0.5 friction-0.5
 close_program
 
 echo "in a German locale:"
-# Made into the check's folder and found through LOCPATH: /etc and the machine's locale
-# archive stay as they are.
-mkdir -p "$look/locales"
-localedef -i de_DE -f UTF-8 "$look/locales/de_DE.UTF-8" 2>/dev/null ||
-    [ -d "$look/locales/de_DE.UTF-8" ] || die "localedef could not make de_DE.UTF-8"
-start_program "C:\\Program Files\\Velmora\\velmora.exe" LOCPATH="$look/locales" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
-click Option_M
-type_into Text_Msub 2
-click Command1
-expect_box Text_FLD4 0,305 "M = 2, German"
-shot german
+start_program "C:\\Program Files\\Velmora\\velmora.exe" "${scenario_locale[mach-2-german]}"
+run_scenario mach-2-german german
 close_program
 
 # --- The portable folder ------------------------------------------------------------------
@@ -246,11 +322,8 @@ mkdir -p "$portable"
 unzip -q "$zip_file" -d "$portable"
 folder=$(find "$portable" -mindepth 1 -maxdepth 1 -type d)
 windows_files >"$look/files-before-portable"
-start_program "$folder/velmora.exe"
-click Option_M
-type_into Text_Msub 2
-click Command1
-expect_box Text_FLD4 0.305 "portable, M = 2"
+start_program "$folder/velmora.exe" C
+run_scenario mach-2
 close_program
 windows_files >"$look/files-after-portable"
 written=$(comm -13 "$look/files-before-portable" "$look/files-after-portable")

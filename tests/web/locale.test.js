@@ -1,19 +1,20 @@
 // Results follow the decimal separator of the browser's language; input always takes a
 // point.
 'use strict';
-const { test, expect } = require('./fixtures');
+const { test } = require('./fixtures');
+const { pick, enact, expectBoxes } = require('./scenarios');
 
-test.use({ locale: 'de-DE' });
+// The calculations in a locale other than C, by the browser's language.
+const cases = pick((s) => s.locale !== 'C' && s.message === null);
 
-const cases = [
-    { option: 'M', input: '2', boxes: { friction: '0,305', temperature: '0,6667', stagnation: '1,6875' } },
-    { option: 'friction', input: '0.5', boxes: { mach: '0,5977', supersonic: '2,8604' } },
-];
-
-for (const { option, input, boxes } of cases) {
-    test(`in German, option ${option} with ${input} gives results with a decimal comma`, async ({ velmora }) => {
-        await velmora.run(option, input);
-        for (const [key, text] of Object.entries(boxes))
-            await expect(velmora.box(key), key).toHaveValue(text);
+for (const locale of new Set(cases.map((s) => s.browserLocale))) {
+    test.describe(locale, () => {
+        test.use({ locale });
+        for (const s of cases.filter((c) => c.browserLocale === locale)) {
+            test(`${s.name} gives its results in ${locale}`, async ({ velmora }) => {
+                await enact(velmora, s);
+                await expectBoxes(velmora, s);
+            });
+        }
     });
 }

@@ -3,45 +3,36 @@
 'use strict';
 const { test, expect } = require('./fixtures');
 const { ratioBoxes } = require('./velmora');
+const { scenario, pick, enact, expectBoxes } = require('./scenarios');
 
-const cases = [
-    {
-        title: 'Mach number 2',
-        option: 'M', input: '2',
-        boxes: { friction: '0.305', temperature: '0.6667', pressure: '0.4082', density: '0.6124', stagnation: '1.6875' },
-        supersonicShown: false, markers: 1,
-    },
-    {
-        title: '4fL*/D 0.5',
-        option: 'friction', input: '0.5',
-        boxes: { mach: '0.5977', supersonic: '2.8604' },
-        supersonicShown: true, markers: 2,
-    },
-];
+// The calculations with results and no message.
+const cases = pick((s) => s.locale === 'C' && s.option && s.message === null);
 
-for (const c of cases) {
-    test(`${c.title} gives the results, the ratio boxes and ${c.markers} marker(s)`, async ({ velmora }) => {
-        await velmora.run(c.option, c.input);
-        for (const [key, text] of Object.entries(c.boxes))
-            await expect(velmora.box(key), key).toHaveValue(text);
+for (const s of cases) {
+    // Option 4fL*/D shows and marks both Mach numbers, subsonic and supersonic.
+    const both = s.option === 'friction';
+    const markers = both ? 2 : 1;
+    test(`${s.name} gives the results, the ratio boxes and ${markers} marker(s)`, async ({ velmora }) => {
+        await enact(velmora, s);
+        await expectBoxes(velmora, s);
         for (const key of ratioBoxes)
             await expect(velmora.box(key), key).toBeVisible();
-        if (c.supersonicShown)
+        if (both)
             await expect(velmora.box('supersonic')).toBeVisible();
         else
             await expect(velmora.box('supersonic')).toBeHidden();
-        await expect(velmora.markers()).toHaveCount(c.markers);
+        await expect(velmora.markers()).toHaveCount(markers);
     });
 }
 
 test('the 4fL*/D option leaves the ratio boxes with the texts of the last M calculation', async ({ velmora }) => {
-    await velmora.run('M', '2');
-    await expect(velmora.box('friction')).toHaveValue('0.305');
+    await enact(velmora, scenario('mach-2'));
+    await expectBoxes(velmora, scenario('mach-2'));
     const before = {};
     for (const key of ratioBoxes)
         before[key] = await velmora.box(key).inputValue();
-    await velmora.run('friction', '0.5');
-    await expect(velmora.box('mach')).toHaveValue('0.5977');
+    await enact(velmora, scenario('friction-0.5'));
+    await expectBoxes(velmora, scenario('friction-0.5'));
     for (const key of ratioBoxes) {
         await expect(velmora.box(key), key).toBeVisible();
         await expect(velmora.box(key), key).toHaveValue(before[key]);
@@ -77,11 +68,11 @@ test('the live region announces each calculation once, with its results', async 
         }).observe(status, { childList: true, subtree: true, characterData: true });
     });
     const announcements = () => page.evaluate(() => window.velmoraAnnouncements);
-    await velmora.run('M', '2');
-    await expect.poll(announcements).toHaveLength(1);
-    expect((await announcements())[0]).toContain('0.305');
-    await velmora.run('friction', '0.5');
-    await expect.poll(announcements).toHaveLength(2);
-    expect((await announcements())[1]).toContain('0.5977');
-    expect((await announcements())[1]).toContain('2.8604');
+    const calculations = [scenario('mach-2'), scenario('friction-0.5')];
+    for (const [index, s] of calculations.entries()) {
+        await enact(velmora, s);
+        await expect.poll(announcements).toHaveLength(index + 1);
+        for (const text of Object.values(s.boxes))
+            expect((await announcements())[index], s.name).toContain(text);
+    }
 });

@@ -17,6 +17,21 @@ const names = {
 const resultBoxes = ['mach', 'supersonic', 'friction', 'temperature', 'pressure', 'density', 'stagnation'];
 const ratioBoxes = ['temperature', 'pressure', 'density', 'stagnation'];
 const options = { M: 'M', friction: '4 f L*/D' };
+// The box each option takes its input in.
+const inputBoxes = { M: 'mach', friction: 'friction' };
+// The keys of `names` by the program's control names, which data/scenarios.tsv uses.
+const controls = {
+    Text_gama: 'gamma',
+    Text_Msub: 'mach',
+    Text_Msup: 'supersonic',
+    Text_FLD4: 'friction',
+    Text_TTstar: 'temperature',
+    Text_PPstar: 'pressure',
+    Text_RoRostar: 'density',
+    Text_PoPostar: 'stagnation',
+};
+// The keys of `options` by the option names data/scenarios.tsv uses.
+const optionControls = { M: 'M', FLD4: 'friction' };
 const buttonNames = { start: 'Coose an Input Option', ready: 'Input value then CLICK' };
 
 class Velmora {
@@ -71,7 +86,7 @@ class Velmora {
     // Chooses the option KEY, types TEXT into its box and calculates.
     async run(key, text) {
         await this.choose(key);
-        await this.enter(key === 'M' ? 'mach' : 'friction', text);
+        await this.enter(inputBoxes[key], text);
         await this.calculate();
     }
 
@@ -92,4 +107,6 @@ class Velmora {
     }
 }
 
-module.exports = { Velmora, names, resultBoxes, ratioBoxes, options, buttonNames };
+module.exports = {
+    Velmora, names, resultBoxes, ratioBoxes, options, inputBoxes, controls, optionControls, buttonNames,
+};
