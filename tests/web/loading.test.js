@@ -39,3 +39,14 @@ test('the page loads with no missing file when everything is served', async ({ p
     await page.waitForLoadState('networkidle');
     expect(failed).toEqual([]);
 });
+
+// The browser offers to install the page as an app: a manifest with its icons, a service
+// worker, and nothing Chromium finds missing.
+test('Chromium can install the page as an app', async ({ page, velmora }) => {
+    await velmora.ready();
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const devTools = await page.context().newCDPSession(page);
+    const { installabilityErrors } = await devTools.send('Page.getInstallabilityErrors');
+    // A test's browser context is a private window, where Chromium installs nothing.
+    expect(installabilityErrors.map((error) => error.errorId).filter((id) => id !== 'in-incognito')).toEqual([]);
+});
