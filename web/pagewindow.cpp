@@ -259,6 +259,14 @@ void PageWindow::build(const val& client)
     }
 }
 
+// The browser's number formats are loaded on first use, which the opening page need not wait for.
+std::string PageWindow::decimalSeparator() const
+{
+    if (!decimalSeparator_)
+        decimalSeparator_ = browserDecimalSeparator();
+    return *decimalSeparator_;
+}
+
 std::string PageWindow::text(Box box) const { return element(box)["value"].as<std::string>(); }
 
 void PageWindow::setText(Box box, std::string_view text)

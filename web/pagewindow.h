@@ -37,7 +37,7 @@ public:
     void setVisible(Control control, bool visible) override;
     void setBackground(Box box, Rgb colour) override;
     [[nodiscard]] std::optional<Option> selectedOption() const override;
-    [[nodiscard]] std::string decimalSeparator() const override { return decimalSeparator_; }
+    [[nodiscard]] std::string decimalSeparator() const override;
     DrawingSurface& chart() override { return *chart_; }
     void describeChart(std::string_view description) override;
     Messenger& messenger() override { return *messenger_; }
@@ -57,10 +57,10 @@ private:
     std::map<Control, emscripten::val> elements_;
     std::unique_ptr<SvgSurface> chart_;
     std::unique_ptr<DialogMessenger> messenger_;
-    std::string decimalSeparator_;
-    std::optional<Option> selected_;                   // the option whose mode was last applied
-    std::vector<std::pair<Box, std::string>> written_; // the results of the click under way
-    std::unique_ptr<MainWindowHandlers> handlers_;     // made once the controls exist
+    mutable std::optional<std::string> decimalSeparator_; // asked of the browser when first needed
+    std::optional<Option> selected_;                      // the option whose mode was last applied
+    std::vector<std::pair<Box, std::string>> written_;    // the results of the click under way
+    std::unique_ptr<MainWindowHandlers> handlers_;        // made once the controls exist
 };
 
 } // namespace velmora
