@@ -31,6 +31,13 @@ test.describe(() => {
          });
 });
 
+test('a browser without WebAssembly is told so in the page', async ({ page, server }) => {
+    await page.addInitScript(() => { delete window.WebAssembly; });
+    await page.goto(server.url);
+    await expect(page.getByText(/needs WebAssembly/)).toBeVisible();
+    await expect(page.getByRole('textbox')).toHaveCount(0);
+});
+
 test('the page loads with no missing file when everything is served', async ({ page, server }) => {
     const failed = [];
     page.on('response', (response) => { if (response.status() >= 400) failed.push(response.url()); });
