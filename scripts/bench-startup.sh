@@ -5,7 +5,9 @@
 # immediate binding included, as the package has them), over RUNS runs each (default
 # 15), taken in turn. Prints both
 # medians, their ratio, and each one's median peak memory as /usr/bin/time -v reports it,
-# as a Markdown table (only its rows with ROWS_ONLY=1, for scripts/bench.sh).
+# as a Markdown table (only its rows with ROWS_ONLY=1, for scripts/bench.sh); then each
+# one's median peak memory one second after its window maps, once what the program does
+# after its first frame (the icon, the fonts the opening window does not show) is done.
 # shellcheck source=lib/common.sh
 source "$(dirname "$0")/lib/common.sh"
 parse_options "RUNS=N scripts/bench-startup.sh" -- "$@"
@@ -13,6 +15,7 @@ at_most_operands 0
 runs=${RUNS:-15}
 
 build_benchmarks
+ensure_packages xdotool
 
 bench=$velmora_build/benchmarks
 # The floor is fair only when both bind their symbols at start, as the package does.
@@ -29,6 +32,21 @@ measure() {
     ms=$(/usr/bin/time -v -o "$log" "$bench/firstframe" "$title" -- "$program" 2>/dev/null | cut -d' ' -f1)
     echo "$ms $(awk -F': ' '/Maximum resident set size/ {print $2}' "$log")"
     rm -f "$log"
+}
+
+window_mapped() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+# One run: the peak resident memory in KiB, one second after the window maps.
+settled_memory() {
+    local title=$1 program=$2 pid kb
+    "$program" >/dev/null 2>&1 &
+    pid=$!
+    wait_until 30 "the $title window" window_mapped "$title" || die "$title showed no window"
+    sleep 1 # the moment measured: one second after the window maps
+    kb=$(awk '/^VmHWM:/ {print $2}' "/proc/$pid/status")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    echo "$kb"
 }
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
@@ -54,3 +72,15 @@ awk -v v="$v_ms" -v b="$b_ms" -v n="$runs" \
     'BEGIN {printf "| start-up to first frame (median of %d) | %.1f ms | %.1f ms | %.2f |\n", n, v, b, v / b}'
 awk -v v="$v_kb" -v b="$b_kb" -v n="$runs" \
     'BEGIN {printf "| peak memory at first frame (median of %d) | %.1f MiB | %.1f MiB | %.2f |\n", n, v / 1024, b / 1024, v / b}'
+
+velmora_settled=$(mktemp)
+bare_settled=$(mktemp)
+for _ in $(seq "$runs"); do
+    settled_memory Velmora "$velmora_build/app/velmora" >>"$velmora_settled"
+    settled_memory Bare "$bench/bare_window" >>"$bare_settled"
+done
+v_kb=$(median <"$velmora_settled")
+b_kb=$(median <"$bare_settled")
+rm -f "$velmora_settled" "$bare_settled"
+awk -v v="$v_kb" -v b="$b_kb" -v n="$runs" \
+    'BEGIN {printf "| peak memory 1 s after the window maps (median of %d) | %.1f MiB | %.1f MiB | %.2f |\n", n, v / 1024, b / 1024, v / b}'
