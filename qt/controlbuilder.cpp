@@ -48,12 +48,6 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent)
     return nullptr;
 }
 
-bool takesFocus(ControlKind kind)
-{
-    return kind == ControlKind::CommandButton || kind == ControlKind::TextBox ||
-           kind == ControlKind::OptionButton || kind == ControlKind::PictureBox;
-}
-
 } // namespace
 
 // The builder makes each kind as its class below, so these downcasts are sound.

@@ -26,6 +26,14 @@ enum class Option { Option_FLD4, Option_M };
 enum class Label { Label_M, Label_FLD4, Label_PoPoStar, Label_RoRoStar, Label_PPstar, Label_TTstar };
 enum class Picture { Picture1 };
 
+// Whether the user can move the focus to a control of this kind: every binding chains these
+// in tab order.
+constexpr bool takesFocus(ControlKind kind)
+{
+    return kind == ControlKind::CommandButton || kind == ControlKind::TextBox ||
+           kind == ControlKind::OptionButton || kind == ControlKind::PictureBox;
+}
+
 // Any one of them: what a table row binds, what is shown or hidden.
 using Control = std::variant<Button, Box, Option, Label, Picture>;
 

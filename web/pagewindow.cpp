@@ -43,12 +43,6 @@ std::string browserDecimalSeparator()
     return ".";
 }
 
-bool takesFocus(ControlKind kind)
-{
-    return kind == ControlKind::CommandButton || kind == ControlKind::TextBox ||
-           kind == ControlKind::OptionButton || kind == ControlKind::PictureBox;
-}
-
 // A text input that phones open with a full keyboard: the numbers the window reads may
 // have a sign, a point and an exponent, which no numeric keypad offers everywhere (a German
 // iPhone's offers only a comma, which ends a number here).
