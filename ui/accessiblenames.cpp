@@ -21,4 +21,12 @@ constexpr AccessibleText texts[] = {
 
 std::span<const AccessibleText> accessibleTexts() { return texts; }
 
+const AccessibleText* accessibleTextOf(const Control& control)
+{
+    for (const AccessibleText& t : texts)
+        if (t.control == control)
+            return &t;
+    return nullptr;
+}
+
 } // namespace velmora

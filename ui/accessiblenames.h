@@ -18,5 +18,7 @@ struct AccessibleText {
 };
 
 [[nodiscard]] std::span<const AccessibleText> accessibleTexts();
+// control's names, or null when it keeps its caption as its name.
+[[nodiscard]] const AccessibleText* accessibleTextOf(const Control& control);
 
 } // namespace velmora

@@ -7,13 +7,13 @@
 
 namespace velmora {
 
-// The About window in the page: a dialog that is not modal, built from its layout table
-// beside the main window (below it where the screen is narrow), with a button that
-// closes it.
+// The About window in the page: a dialog that is not modal, written from its layout table
+// into the page beside the main window (below it where the screen is narrow), with a
+// button that closes it.
 class AboutDialog final : public AboutWindow {
 public:
-    // Builds the dialog into windows, the element that holds the main window.
-    explicit AboutDialog(const emscripten::val& windows);
+    // Binds the dialog the page holds, closed.
+    AboutDialog();
     AboutDialog(const AboutDialog&) = delete;
     AboutDialog& operator=(const AboutDialog&) = delete;
 

@@ -1,10 +1,14 @@
 #include "web/layout.h"
 
-#include "web/dom.h"
-
 #include <string>
 
 namespace velmora {
+
+std::string cssColour(const Rgb& rgb)
+{
+    return "rgb(" + std::to_string(rgb.red) + ", " + std::to_string(rgb.green) + ", " +
+           std::to_string(rgb.blue) + ")";
+}
 
 const char* fontClass(ControlFont font)
 {
@@ -23,24 +27,36 @@ const char* fontClass(ControlFont font)
     return "font-interface";
 }
 
-void placeAndStyle(const emscripten::val& element, const ControlSpec& row, int originX, int originY)
+std::string placementCss(int left, int top, int width, int height)
 {
-    dom::place(element, originX + pixelsFromTwips(row.left), originY + pixelsFromTwips(row.top),
-               pixelsFromTwips(row.width), pixelsFromTwips(row.height));
-    element["classList"].call<void>("add", std::string(fontClass(row.font)));
-    if (row.background) {
-        element["style"].set("backgroundColor", dom::colour(*row.background));
-        element["style"].set("color", dom::colour(row.textColour.value_or(textOnFixedBackground)));
-    }
+    return "left:" + std::to_string(left) + "px;top:" + std::to_string(top) +
+           "px;width:" + std::to_string(width) + "px;height:" + std::to_string(height) + "px;";
 }
 
-emscripten::val makeLabel(const ControlSpec& row, int originX, int originY)
+std::string rowCss(const ControlSpec& row, int originX, int originY)
 {
-    emscripten::val label = dom::element("span", "label");
-    dom::setText(label, std::string(row.text));
-    placeAndStyle(label, row, originX, originY);
-    dom::setHidden(label, !row.visible);
-    return label;
+    std::string css = placementCss(originX + pixelsFromTwips(row.left), originY + pixelsFromTwips(row.top),
+                                   pixelsFromTwips(row.width), pixelsFromTwips(row.height));
+    if (row.background)
+        css += "background-color:" + cssColour(*row.background) +
+               ";color:" + cssColour(row.textColour.value_or(textOnFixedBackground)) + ";";
+    return css;
+}
+
+std::string rowClasses(std::string_view classes, const ControlSpec& row)
+{
+    return std::string(classes) + " " + fontClass(row.font);
+}
+
+void writeLabel(Markup& markup, const ControlSpec& row, std::string id, int originX, int originY,
+                Attributes more)
+{
+    Attributes attributes{{"class", rowClasses("label", row)}, {"id", id}};
+    if (!row.visible)
+        attributes.push_back({"hidden", ""});
+    attributes.insert(attributes.end(), more.begin(), more.end());
+    markup.element("span", attributes, row.text);
+    markup.style(id, rowCss(row, originX, originY));
 }
 
 } // namespace velmora

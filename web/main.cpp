@@ -1,16 +1,37 @@
-// Velmora in the browser's page: the main window built into the page's #velmora element,
-// alive as long as the page. The program returns from main and its windows stay: the
-// page's own event loop calls their handlers.
+// Velmora in the browser's page: the behaviour of the windows the page holds (written from
+// the layout tables when the site was made), alive as long as the page. The program
+// returns from main and its windows stay: the page's own event loop calls their handlers.
+//
+// The controls are bound in a task of their own after the runtime's start, not in the
+// same one: two short tasks let a phone's browser answer its visitor in between.
 
 #include "ui/aboutwindow.h"
 #include "web/dom.h"
 #include "web/pagewindow.h"
 
+#include <emscripten/html5.h>
+
+#include <optional>
+
+namespace {
+
+struct Program {
+    velmora::AboutWindowReference about;
+    std::optional<velmora::PageWindow> window;
+};
+
+void bindWindow(void* program)
+{
+    auto& opened = *static_cast<Program*>(program);
+    opened.window.emplace(opened.about);
+    velmora::dom::setHidden(velmora::dom::byId("status"), true);
+}
+
+} // namespace
+
 int main()
 {
-    // For the page's life: main returns, the runtime stays.
-    static velmora::AboutWindowReference about;
-    static velmora::PageWindow window(velmora::dom::byId("velmora"), about);
-    velmora::dom::setHidden(velmora::dom::byId("status"), true);
+    static Program program; // for the page's life: main returns, the runtime stays
+    emscripten_set_timeout(&bindWindow, 0, &program);
     return 0;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-// The main window in the page: real HTML controls built from the layout table (text
-// inputs named for screen readers, one radio group, a button, the chart as an SVG image
-// with its description), the window's behaviour (ui/mainwindowhandlers.h) called from
-// their events, and the MainWindow that behaviour reads and writes, as those elements.
+// The main window in the page: the real HTML controls written from the layout table
+// (web/pagemarkup.h) (text inputs named for screen readers, one radio group, a button, the chart
+// as an SVG image with its description), the window's behaviour (ui/mainwindowhandlers.h)
+// called from their events, and the MainWindow that behaviour reads and writes, as those
+// elements.
 
 #include "ui/aboutwindow.h"
 #include "ui/mainwindow.h"
@@ -25,9 +26,9 @@ namespace velmora {
 
 class PageWindow final : public MainWindow {
 public:
-    // Builds the window into page, an element of the document; about is the program's one
-    // About window, which must outlive this one.
-    PageWindow(const emscripten::val& page, AboutWindowReference& about);
+    // Binds the window's behaviour to the page's elements, runs its load step and makes the
+    // window usable; about is the program's one About window, which must outlive this.
+    explicit PageWindow(AboutWindowReference& about);
     PageWindow(const PageWindow&) = delete;
     PageWindow& operator=(const PageWindow&) = delete;
 
@@ -44,7 +45,6 @@ public:
     void showAboutWindow() override;
 
 private:
-    void build(const emscripten::val& client);
     [[nodiscard]] emscripten::val element(const Control& control) const { return elements_.at(control); }
     void onOption(Option option);
     void onCalculate();
@@ -53,7 +53,7 @@ private:
     AboutWindowReference& about_;
     emscripten::val windows_;
     emscripten::val announcement_;
-    emscripten::val chartDescription_;
+    emscripten::val chartDescription_ = emscripten::val::undefined();
     std::map<Control, emscripten::val> elements_;
     std::unique_ptr<SvgSurface> chart_;
     std::unique_ptr<DialogMessenger> messenger_;

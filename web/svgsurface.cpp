@@ -2,6 +2,7 @@
 
 #include "chart/frictionchart.h"
 #include "web/dom.h"
+#include "web/layout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,7 +61,7 @@ void SvgSurface::line(float x1, float y1, float x2, float y2, std::optional<Rgb>
     dom::setAttribute(line, "y1", number(s.from.y));
     dom::setAttribute(line, "x2", number(s.to.x));
     dom::setAttribute(line, "y2", number(s.to.y));
-    dom::setAttribute(line, "stroke", dom::colour(colour.value_or(chartForeground)));
+    dom::setAttribute(line, "stroke", cssColour(colour.value_or(chartForeground)));
     svg_.call<void>("appendChild", line);
 }
 
@@ -75,7 +76,7 @@ void SvgSurface::circle(float x, float y, float radius, Rgb colour)
     dom::setAttribute(circle, "cx", number(centre.x));
     dom::setAttribute(circle, "cy", number(centre.y));
     dom::setAttribute(circle, "r", number(r));
-    dom::setAttribute(circle, "stroke", dom::colour(colour));
+    dom::setAttribute(circle, "stroke", cssColour(colour));
     dom::setAttribute(circle, "fill", "none");
     svg_.call<void>("appendChild", circle);
 }

@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
-# Makes the site from a linked browser program: cmake -DPROGRAM=… -DPROGRAM_DIR=… -DPAGE_SOURCES=…
-# -DICONS=… -DFONT_LIST=… -DFONTS=… -DSITE=… -DVERSION=… -DTITLE=… -DSUMMARY=… -DFONT_PACKAGES=A,B…
-# -P make-site.cmake
+# Makes the site from a linked browser program: cmake -DPROGRAM=… -DPROGRAM_DIR=… -DNODE=…
+# -DMARKUP=… -DPAGE_SOURCES=… -DICONS=… -DFONT_LIST=… -DFONTS=… -DSITE=… -DVERSION=… -DTITLE=…
+# -DSUMMARY=… -DFONT_PACKAGES=A,B… -P make-site.cmake
 # The site is made beside its place and moved there whole, so that a failed run never
 # leaves one that looks complete.
 
@@ -49,8 +49,18 @@ foreach(row IN LISTS rows)
         string(APPEND families " --font-${role}: \"${family}\";")
     endif()
 endforeach()
+# The windows come with the page, written from the layout tables: the page shows them at
+# its first frame, and the program only binds their behaviour.
+foreach(part html css)
+    execute_process(COMMAND ${NODE} ${MARKUP} ${part} OUTPUT_VARIABLE windows_${part} RESULT_VARIABLE failed)
+    if(failed OR windows_${part} STREQUAL "")
+        message(FATAL_ERROR "${MARKUP} ${part} wrote no windows (${failed})")
+    endif()
+endforeach()
+set(WINDOWS "${windows_html}")
+
 file(READ ${PAGE_SOURCES}/velmora.css style)
-file(WRITE ${staging}/velmora.css "${faces}${families} }\n\n${style}")
+file(WRITE ${staging}/velmora.css "${faces}${families} }\n\n${style}\n/* The windows' controls, each at its place. */\n${windows_css}")
 
 # The manifest names every icon: the PNGs by their size, the SVG for any size.
 file(GLOB icons ${ICONS}/velmora-*.png)

@@ -1,9 +1,10 @@
-# The browser program as a static site: the page, its style and starter, the program's
-# JavaScript and WebAssembly, the layout's fonts subset to WOFF2, a web app manifest with
+# The browser program as a static site: the page with its windows (written by MARKUP, run
+# with Node.js), its style and starter, the program's JavaScript and WebAssembly, the layout's fonts subset to WOFF2, a web app manifest with
 # the icons, a service worker that keeps exactly this build's files for working offline,
 # and the licences of the fonts. Made afresh, in SITE_DIR, after every link of PROGRAM.
-function(velmora_add_site program site_dir)
+function(velmora_add_site program markup site_dir)
     find_program(VELMORA_PYFTSUBSET pyftsubset REQUIRED)
+    find_program(VELMORA_NODE node REQUIRED)
     set(fonts_dir ${CMAKE_CURRENT_BINARY_DIR}/site-fonts)
     set(subsets)
     foreach(font IN LISTS VELMORA_LAYOUT_FONTS)
@@ -31,6 +32,8 @@ function(velmora_add_site program site_dir)
         COMMAND ${CMAKE_COMMAND}
             -DPROGRAM=${program}
             -DPROGRAM_DIR=$<TARGET_FILE_DIR:${program}>
+            -DNODE=${VELMORA_NODE}
+            -DMARKUP=$<TARGET_FILE:${markup}>
             -DPAGE_SOURCES=${PROJECT_SOURCE_DIR}/app/web
             -DICONS=${PROJECT_SOURCE_DIR}/data/icons
             -DFONT_LIST=${PROJECT_SOURCE_DIR}/data/layout-fonts.txt
@@ -41,7 +44,7 @@ function(velmora_add_site program site_dir)
             "-DSUMMARY=${PROJECT_DESCRIPTION}"
             -DFONT_PACKAGES=${font_packages}
             -P ${PROJECT_SOURCE_DIR}/app/web/make-site.cmake
-        DEPENDS ${program} ${subsets} ${PROJECT_SOURCE_DIR}/app/web/make-site.cmake
+        DEPENDS ${program} ${markup} ${subsets} ${PROJECT_SOURCE_DIR}/app/web/make-site.cmake
                 ${PROJECT_SOURCE_DIR}/app/web/velmora.css ${PROJECT_SOURCE_DIR}/app/web/index.html.in
                 ${PROJECT_SOURCE_DIR}/app/web/start.js.in ${PROJECT_SOURCE_DIR}/app/web/service-worker.js.in
         COMMENT "Making the site of ${program} in ${site_dir}"

@@ -2,7 +2,7 @@
 // first texts, the options unchosen and the chart empty.
 'use strict';
 const { test, expect } = require('./fixtures');
-const { names, ratioBoxes } = require('./velmora');
+const { Velmora, names, ratioBoxes } = require('./velmora');
 
 test('the page is titled Velmora and holds one main window with a menu bar', async ({ page, velmora }) => {
     await expect(page).toHaveTitle('Velmora');
@@ -10,6 +10,23 @@ test('the page is titled Velmora and holds one main window with a menu bar', asy
     await expect(velmora.menubar).toBeVisible();
     await expect(velmora.menubar.getByRole('menuitem')).toHaveText(['About']);
 });
+
+// The window comes with the page and shows at once; until the program has bound it, it
+// can be neither used nor read out, and the page says that it is loading.
+test('before the program runs the window is shown, inert, and the page says it is loading',
+     async ({ page, server }) => {
+         let release;
+         const held = new Promise((resolve) => { release = resolve; });
+         await page.route('**/velmora.wasm', async (route) => { await held; await route.continue(); });
+         await page.goto(server.url);
+         const velmora = new Velmora(page);
+         await expect(velmora.box('gamma')).toHaveValue('1.4');
+         await expect(page.locator('#windows')).toHaveJSProperty('inert', true);
+         await expect(page.getByText('Loading Velmora…')).toBeVisible();
+         release();
+         await velmora.ready();
+         await expect(page.locator('#windows')).toHaveJSProperty('inert', false);
+     });
 
 const firstTexts = [
     ['gamma', '1.4'],

@@ -64,9 +64,11 @@ class Velmora {
         await this.ready();
     }
 
-    // The program is running once its γ box shows its first value.
+    // The window comes with the page, inert (neither used nor read out) until the program
+    // has bound its controls; then the page no longer says that it is loading.
     async ready() {
-        await expect(this.box('gamma')).toHaveValue('1.4', { timeout: 15_000 });
+        await expect(this.page.locator('[inert]')).toHaveCount(0, { timeout: 15_000 });
+        await expect(this.page.getByText('Loading Velmora…')).toBeHidden();
     }
 
     async choose(key) {
