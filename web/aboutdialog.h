@@ -2,8 +2,9 @@
 
 #include "ui/aboutwindow.h"
 
+#include "web/dom.h"
+
 #include <emscripten/html5.h>
-#include <emscripten/val.h>
 
 namespace velmora {
 
@@ -24,8 +25,8 @@ public:
 private:
     static EM_BOOL onClose(int, const EmscriptenMouseEvent*, void* self);
 
-    emscripten::val dialog_;
-    emscripten::val close_;
+    dom::Element dialog_;
+    dom::Element close_;
 };
 
 } // namespace velmora

@@ -7,7 +7,7 @@
 
 namespace velmora {
 
-DialogMessenger::DialogMessenger(emscripten::val dialog, emscripten::val text, emscripten::val ok)
+DialogMessenger::DialogMessenger(dom::Element dialog, dom::Element text, dom::Element ok)
     : dialog_(std::move(dialog)), text_(std::move(text)), ok_(std::move(ok))
 {
     emscripten_set_click_callback("#message-ok", this, false, &DialogMessenger::onOkClicked);
@@ -19,19 +19,19 @@ void DialogMessenger::showMessage(const std::string& text)
 {
     waiting_.push_back(text);
     if (!showing_) {
-        focusBefore_ = dom::document()["activeElement"];
+        focusBefore_ = dom::focused();
         showNext();
     }
 }
 
 void DialogMessenger::showNext()
 {
-    dom::setText(text_, waiting_.front());
+    text_.setText(waiting_.front());
     waiting_.pop_front();
     if (!showing_)
-        dialog_.call<void>("showModal");
+        dialog_.call("showModal");
     showing_ = true;
-    ok_.call<void>("focus");
+    ok_.call("focus");
 }
 
 void DialogMessenger::acknowledge()
@@ -43,10 +43,10 @@ void DialogMessenger::acknowledge()
         return;
     }
     showing_ = false;
-    dialog_.call<void>("close");
-    if (!focusBefore_.isNull() && !focusBefore_.isUndefined())
-        focusBefore_.call<void>("focus");
-    focusBefore_ = emscripten::val::null();
+    dialog_.call("close");
+    if (focusBefore_.exists())
+        focusBefore_.call("focus");
+    focusBefore_ = dom::Element();
 }
 
 EM_BOOL DialogMessenger::onOkClicked(int, const EmscriptenMouseEvent*, void* self)

@@ -2,8 +2,9 @@
 
 #include "flow/messenger.h"
 
+#include "web/dom.h"
+
 #include <emscripten/html5.h>
-#include <emscripten/val.h>
 
 #include <deque>
 #include <string>
@@ -19,7 +20,7 @@ namespace velmora {
 class DialogMessenger final : public Messenger {
 public:
     // dialog: the <dialog> element, with the elements of the text and the OK button.
-    DialogMessenger(emscripten::val dialog, emscripten::val text, emscripten::val ok);
+    DialogMessenger(dom::Element dialog, dom::Element text, dom::Element ok);
     DialogMessenger(const DialogMessenger&) = delete;
     DialogMessenger& operator=(const DialogMessenger&) = delete;
 
@@ -31,10 +32,10 @@ private:
     static EM_BOOL onOkClicked(int, const EmscriptenMouseEvent*, void* self);
     static EM_BOOL onKey(int, const EmscriptenKeyboardEvent* event, void* self);
 
-    emscripten::val dialog_;
-    emscripten::val text_;
-    emscripten::val ok_;
-    emscripten::val focusBefore_ = emscripten::val::null();
+    dom::Element dialog_;
+    dom::Element text_;
+    dom::Element ok_;
+    dom::Element focusBefore_;
     std::deque<std::string> waiting_;
     bool showing_ = false;
 };

@@ -24,7 +24,7 @@ void bindWindow(void* program)
 {
     auto& opened = *static_cast<Program*>(program);
     opened.window.emplace(opened.about);
-    velmora::dom::setHidden(velmora::dom::byId("status"), true);
+    velmora::dom::byId("status").setHidden(true);
 }
 
 } // namespace

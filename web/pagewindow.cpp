@@ -14,20 +14,6 @@ namespace velmora {
 
 namespace {
 
-using emscripten::val;
-
-// The user's decimal separator, as the browser's language writes one and a half.
-std::string browserDecimalSeparator()
-{
-    const val format = val::global("Intl")["NumberFormat"].new_(val::global("navigator")["language"]);
-    const val parts = format.call<val>("formatToParts", 1.5);
-    const int count = parts["length"].as<int>();
-    for (int i = 0; i < count; ++i)
-        if (parts[i]["type"].as<std::string>() == "decimal")
-            return parts[i]["value"].as<std::string>();
-    return ".";
-}
-
 } // namespace
 
 PageWindow::PageWindow(AboutWindowReference& about)
@@ -44,7 +30,7 @@ PageWindow::PageWindow(AboutWindowReference& about)
                 if (inside.container == row.name)
                     caption = inside.name;
             chart_ = std::make_unique<SvgSurface>(dom::byId(std::string(row.name) + "-drawing"),
-                                                  caption.empty() ? val::null() : dom::byId(caption),
+                                                  caption.empty() ? dom::Element() : dom::byId(caption),
                                                   pixelsFromTwips(row.width) - 2 * pictureBorder,
                                                   pixelsFromTwips(row.height) - 2 * pictureBorder);
         }
@@ -52,49 +38,43 @@ PageWindow::PageWindow(AboutWindowReference& about)
                                                    dom::byId("message-ok"));
     handlers_ = std::make_unique<MainWindowHandlers>(*this);
     bindEvents();
-    windows_.call<void>("removeAttribute", std::string("inert"));
+    windows_.removeAttribute("inert");
 }
 
 // The browser's number formats are loaded on first use, which the opening page need not wait for.
 std::string PageWindow::decimalSeparator() const
 {
     if (!decimalSeparator_)
-        decimalSeparator_ = browserDecimalSeparator();
+        decimalSeparator_ = dom::decimalSeparator();
     return *decimalSeparator_;
 }
 
-std::string PageWindow::text(Box box) const { return element(box)["value"].as<std::string>(); }
+std::string PageWindow::text(Box box) const { return element(box).value(); }
 
 void PageWindow::setText(Box box, std::string_view text)
 {
-    element(box).set("value", std::string(text));
+    element(box).setValue(text);
     written_.emplace_back(box, std::string(text));
 }
 
-void PageWindow::setCaption(Button button, std::string_view caption)
-{
-    dom::setText(element(button), std::string(caption));
-}
+void PageWindow::setCaption(Button button, std::string_view caption) { element(button).setText(caption); }
 
-void PageWindow::setVisible(Control control, bool visible) { dom::setHidden(element(control), !visible); }
+void PageWindow::setVisible(Control control, bool visible) { element(control).setHidden(!visible); }
 
 void PageWindow::setBackground(Box box, Rgb colour)
 {
-    element(box)["style"].set("backgroundColor", cssColour(colour));
+    element(box).setStyle("background-color", cssColour(colour));
 }
 
 std::optional<Option> PageWindow::selectedOption() const
 {
     for (const Option option : {Option::Option_M, Option::Option_FLD4})
-        if (element(option)["checked"].as<bool>())
+        if (element(option).is("checked"))
             return option;
     return std::nullopt;
 }
 
-void PageWindow::describeChart(std::string_view description)
-{
-    dom::setText(chartDescription_, std::string(description));
-}
+void PageWindow::describeChart(std::string_view description) { chartDescription_.setText(description); }
 
 void PageWindow::showAboutWindow()
 {
@@ -125,7 +105,7 @@ void PageWindow::onCalculate()
     }
     written_.clear();
     if (!summary.empty())
-        dom::setText(announcement_, summary);
+        announcement_.setText(summary);
 }
 
 void PageWindow::bindEvents()

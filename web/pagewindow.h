@@ -10,10 +10,10 @@
 #include "ui/mainwindow.h"
 #include "ui/mainwindowhandlers.h"
 #include "web/dialogmessenger.h"
+#include "web/dom.h"
 #include "web/svgsurface.h"
 
 #include <emscripten/html5.h>
-#include <emscripten/val.h>
 
 #include <map>
 #include <memory>
@@ -45,16 +45,17 @@ public:
     void showAboutWindow() override;
 
 private:
-    [[nodiscard]] emscripten::val element(const Control& control) const { return elements_.at(control); }
+    [[nodiscard]] dom::Element& element(const Control& control) { return elements_.at(control); }
+    [[nodiscard]] const dom::Element& element(const Control& control) const { return elements_.at(control); }
     void onOption(Option option);
     void onCalculate();
     void bindEvents();
 
     AboutWindowReference& about_;
-    emscripten::val windows_;
-    emscripten::val announcement_;
-    emscripten::val chartDescription_ = emscripten::val::undefined();
-    std::map<Control, emscripten::val> elements_;
+    dom::Element windows_;
+    dom::Element announcement_;
+    dom::Element chartDescription_;
+    std::map<Control, dom::Element> elements_;
     std::unique_ptr<SvgSurface> chart_;
     std::unique_ptr<DialogMessenger> messenger_;
     mutable std::optional<std::string> decimalSeparator_; // asked of the browser when first needed

@@ -13,13 +13,8 @@ namespace velmora {
 
 namespace {
 
-std::string number(double v)
-{
-    // Enough digits for a hundredth of a pixel; SVG takes the point whatever the locale.
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", v);
-    return text;
-}
+// A hundredth of a pixel is precision enough, and keeps the drawing's text short.
+double hundredths(double v) { return std::round(v * 100.0) / 100.0; }
 
 // A line along a pixel row or column goes through the middle of that pixel, so that a
 // one-pixel stroke covers whole pixels at any whole device pixel ratio and stays crisp;
@@ -28,16 +23,16 @@ double pixelMiddle(double v, int extent) { return std::clamp(std::floor(v), 0.0,
 
 } // namespace
 
-SvgSurface::SvgSurface(emscripten::val svg, emscripten::val caption, int width, int height)
+SvgSurface::SvgSurface(dom::Element svg, dom::Element caption, int width, int height)
     : svg_(std::move(svg)), caption_(std::move(caption)), width_(width), height_(height),
       scale_(0.0f, 0.0f, 1.0f, 1.0f, width, height)
 {
-    dom::setAttribute(svg_, "viewBox", "0 0 " + std::to_string(width) + " " + std::to_string(height));
-    dom::setAttribute(svg_, "width", std::to_string(width));
-    dom::setAttribute(svg_, "height", std::to_string(height));
+    svg_.setAttribute("viewBox", "0 0 " + std::to_string(width) + " " + std::to_string(height));
+    svg_.setAttribute("width", std::to_string(width));
+    svg_.setAttribute("height", std::to_string(height));
 }
 
-void SvgSurface::clear() { svg_.call<void>("replaceChildren"); }
+void SvgSurface::clear() { svg_.call("replaceChildren"); }
 
 void SvgSurface::setScale(float x1, float y1, float x2, float y2)
 {
@@ -56,13 +51,8 @@ void SvgSurface::line(float x1, float y1, float x2, float y2, std::optional<Rgb>
         s.from.x = s.to.x = pixelMiddle(s.from.x, width_);
     if (s.from.y == s.to.y)
         s.from.y = s.to.y = pixelMiddle(s.from.y, height_);
-    emscripten::val line = dom::svgElement("line");
-    dom::setAttribute(line, "x1", number(s.from.x));
-    dom::setAttribute(line, "y1", number(s.from.y));
-    dom::setAttribute(line, "x2", number(s.to.x));
-    dom::setAttribute(line, "y2", number(s.to.y));
-    dom::setAttribute(line, "stroke", cssColour(colour.value_or(chartForeground)));
-    svg_.call<void>("appendChild", line);
+    svg_.appendLine(hundredths(s.from.x), hundredths(s.from.y), hundredths(s.to.x), hundredths(s.to.y),
+                    cssColour(colour.value_or(chartForeground)));
 }
 
 void SvgSurface::circle(float x, float y, float radius, Rgb colour)
@@ -72,15 +62,9 @@ void SvgSurface::circle(float x, float y, float radius, Rgb colour)
     if (!std::isfinite(centre.x) || !std::isfinite(centre.y) || !std::isfinite(r) || centre.x + r < 0 ||
         centre.x - r > width_ || centre.y + r < 0 || centre.y - r > height_)
         return;
-    emscripten::val circle = dom::svgElement("circle");
-    dom::setAttribute(circle, "cx", number(centre.x));
-    dom::setAttribute(circle, "cy", number(centre.y));
-    dom::setAttribute(circle, "r", number(r));
-    dom::setAttribute(circle, "stroke", cssColour(colour));
-    dom::setAttribute(circle, "fill", "none");
-    svg_.call<void>("appendChild", circle);
+    svg_.appendCircle(hundredths(centre.x), hundredths(centre.y), hundredths(r), cssColour(colour));
 }
 
-void SvgSurface::showCaption() { dom::setHidden(caption_, false); }
+void SvgSurface::showCaption() { caption_.setHidden(false); }
 
 } // namespace velmora

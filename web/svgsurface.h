@@ -2,8 +2,7 @@
 
 #include "chart/drawingsurface.h"
 #include "chart/userscale.h"
-
-#include <emscripten/val.h>
+#include "web/dom.h"
 
 namespace velmora {
 
@@ -14,7 +13,7 @@ class SvgSurface final : public DrawingSurface {
 public:
     // svg: the drawing's element, width × height CSS pixels; caption: the element shown
     // by showCaption.
-    SvgSurface(emscripten::val svg, emscripten::val caption, int width, int height);
+    SvgSurface(dom::Element svg, dom::Element caption, int width, int height);
 
     void clear() override;
     void setScale(float x1, float y1, float x2, float y2) override;
@@ -23,8 +22,8 @@ public:
     void showCaption() override;
 
 private:
-    emscripten::val svg_;
-    emscripten::val caption_;
+    dom::Element svg_;
+    dom::Element caption_;
     int width_;
     int height_;
     UserScale scale_;
