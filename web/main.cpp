@@ -1,6 +1,6 @@
 // Velmora in the browser's page: the behaviour of the windows the page holds (written from
-// the layout tables when the site was made), alive as long as the page. The program
-// returns from main and its windows stay: the page's own event loop calls their handlers.
+// the layout tables when the site was made), alive as long as the page. The program ends
+// main and its windows stay: the page's own event loop calls their handlers.
 //
 // The controls are bound in a task of their own after the runtime's start, not in the
 // same one: two short tasks let a phone's browser answer its visitor in between.
@@ -9,6 +9,7 @@
 #include "web/dom.h"
 #include "web/pagewindow.h"
 
+#include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
 #include <optional>
@@ -31,7 +32,9 @@ void bindWindow(void* program)
 
 int main()
 {
-    static Program program; // for the page's life: main returns, the runtime stays
+    static Program program; // for the page's life
     emscripten_set_timeout(&bindWindow, 0, &program);
-    return 0;
+    // main ends, the runtime stays for the timer and the page's events: a newer emscripten
+    // would otherwise take main's return for the program's end and ignore them.
+    emscripten_exit_with_live_runtime();
 }
