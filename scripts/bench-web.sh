@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
 # Benchmarks of the browser program's page (build-web/site, made by build-web.sh), as one
 # Markdown table: what a first visit transfers (raw, gzip, brotli), Lighthouse's mobile
-# run of the page served on 127.0.0.1 (scores, blocking time, paints, interactivity), and
-# the time of a calculate click in each input mode, to the next frame, median of RUNS
-# (default 15). Benchmarks, not tests: nothing here passes or fails on a time.
+# runs of the page served on 127.0.0.1 (scores, blocking time, paints, interactivity;
+# median and range of LIGHTHOUSE_RUNS, default 5), and the time of a calculate click in
+# each input mode, to the next frame, median of RUNS (default 15). Benchmarks, not tests:
+# nothing here passes or fails on a time.
 # Lighthouse is held at 12.2.3 in benchmarks/web (13 needs a newer Node.js than Debian's);
 # its packages are installed there from the lockfile when missing or older than it.
 # Chromium is Debian's, driven by the page tests' Playwright.
-#   RUNS=N scripts/bench-web.sh
+#   RUNS=N LIGHTHOUSE_RUNS=N scripts/bench-web.sh
 source "$(dirname "$0")/lib/common.sh"
-parse_options "RUNS=N scripts/bench-web.sh" -- "$@"
+parse_options "RUNS=N LIGHTHOUSE_RUNS=N scripts/bench-web.sh" -- "$@"
 at_most_operands 0
 runs=${RUNS:-15}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || die "RUNS must be a positive whole number, not $runs"
+lighthouse_runs=${LIGHTHOUSE_RUNS:-5}
+[[ $lighthouse_runs =~ ^[1-9][0-9]*$ ]] ||
+    die "LIGHTHOUSE_RUNS must be a positive whole number, not $lighthouse_runs"
 velmora_build=$(build_folder web)
 site=$velmora_build/site
 [ -f "$site/index.html" ] || die "no site; run scripts/build-web.sh"
@@ -35,7 +39,7 @@ fi
 sizes=$("$velmora_root/scripts/web/site-sizes.sh" "$site" | tail -n 1)
 [[ $sizes == "first visit "* ]] || die "scripts/web/site-sizes.sh ended with \"$sizes\", not the first visit's sizes"
 # Written in full once everything is measured, so that a failure leaves no half table.
-page_rows=$(node "$bench/bench-page.js" "$site" "$runs") || die "benchmarking the page failed"
+page_rows=$(node "$bench/bench-page.js" "$site" "$runs" "$lighthouse_runs") || die "benchmarking the page failed"
 
 echo "| benchmark | Velmora |"
 echo "|---|---|"

@@ -1,10 +1,10 @@
 // The page's rows of scripts/bench-web.sh, as Markdown table rows on standard output:
-// Lighthouse 12.2.3's mobile run (its default: a phone's screen with simulated
-// throttling) of the site served on 127.0.0.1, then the time of a calculate click in
+// Lighthouse 12.2.3's mobile runs (its default: a phone's screen with simulated
+// throttling) of the site served on 127.0.0.1, LIGHTHOUSE_RUNS of them (default 5), then the time of a calculate click in
 // each input mode, measured inside the page in Debian's Chromium driven by Playwright.
 // Benchmarks, not tests: no time passes or fails; the script stops only when it cannot
 // measure (no page, no result after the clicks, Lighthouse's own error).
-//   node benchmarks/web/bench-page.js SITE RUNS
+//   node benchmarks/web/bench-page.js SITE RUNS [LIGHTHOUSE_RUNS]
 // CHROME_PATH names the Chromium to use (default /usr/bin/chromium).
 'use strict';
 const fs = require('fs');
@@ -49,9 +49,9 @@ function milliseconds(value, unit) {
     return unit === 'ms' ? `${Math.round(value)} ms` : `${(value / 1000).toFixed(1)} s`;
 }
 
-// Lighthouse through its Node API, in a Chromium of its own that is ended however the
-// run goes.
-async function lighthouseRows(url) {
+// One Lighthouse run through its Node API, in a Chromium of its own that is ended however
+// the run goes: its report.
+async function lighthouseReport(url) {
     const { default: lighthouse } = await import('lighthouse');
     const chromeLauncher = await import('chrome-launcher');
     const chrome = await chromeLauncher.launch({
@@ -75,19 +75,40 @@ async function lighthouseRows(url) {
         throw new Error('Lighthouse returned no report');
     if (report.runtimeError)
         throw new Error(`Lighthouse: ${report.runtimeError.code}: ${report.runtimeError.message}`);
+    return report;
+}
+
+// A figure of several runs: their median, and their range when they differ.
+function spread(values, format) {
+    const low = Math.min(...values);
+    const high = Math.max(...values);
+    const middle = format(median(values));
+    return format(low) === format(high) ? middle : `${middle} (${format(low)}–${format(high)})`;
+}
+
+// Lighthouse's figures vary from run to run with what else the machine does, so each is
+// the median of LIGHTHOUSE_RUNS runs (Lighthouse's own advice: five), with their range.
+async function lighthouseRows(url, runs) {
+    const reports = [];
+    for (let run = 0; run < runs; run++)
+        reports.push(await lighthouseReport(url));
+    const of = `, median of ${runs}`;
     for (const [id, title] of [['performance', 'performance'], ['accessibility', 'accessibility']]) {
-        const score = report.categories[id] && report.categories[id].score;
-        if (typeof score !== 'number')
+        const scores = reports.map((report) => report.categories[id] && report.categories[id].score);
+        if (!scores.every((score) => typeof score === 'number'))
             throw new Error(`Lighthouse gave no ${title} score`);
-        row(`page: Lighthouse mobile ${title}`, score.toFixed(2));
+        row(`page: Lighthouse mobile ${title}${of}`, spread(scores, (score) => score.toFixed(2)));
     }
     for (const [name, audit, unit] of timings) {
-        const value = report.audits[audit] && report.audits[audit].numericValue;
-        if (typeof value !== 'number') {
-            const why = report.audits[audit] && report.audits[audit].errorMessage;
-            throw new Error(`Lighthouse has no value for ${audit}${why ? `: ${why}` : ''}`);
-        }
-        row(name, milliseconds(value, unit));
+        const values = reports.map((report) => {
+            const value = report.audits[audit] && report.audits[audit].numericValue;
+            if (typeof value !== 'number') {
+                const why = report.audits[audit] && report.audits[audit].errorMessage;
+                throw new Error(`Lighthouse has no value for ${audit}${why ? `: ${why}` : ''}`);
+            }
+            return value;
+        });
+        row(`${name}${of}`, spread(values, (value) => milliseconds(value, unit)));
     }
 }
 
@@ -136,10 +157,11 @@ async function clickRows(url, runs) {
 }
 
 async function main() {
-    const [site, runsText] = process.argv.slice(2);
+    const [site, runsText, lighthouseRunsText = '5'] = process.argv.slice(2);
     const runs = Number(runsText);
-    if (!site || !Number.isInteger(runs) || runs < 1) {
-        console.error('usage: node bench-page.js SITE RUNS');
+    const lighthouseRuns = Number(lighthouseRunsText);
+    if (!site || !Number.isInteger(runs) || runs < 1 || !Number.isInteger(lighthouseRuns) || lighthouseRuns < 1) {
+        console.error('usage: node bench-page.js SITE RUNS [LIGHTHOUSE_RUNS]');
         process.exit(2);
     }
     if (!fs.existsSync(path.join(site, 'index.html')))
@@ -152,7 +174,7 @@ async function main() {
     }
     const server = await serve(site);
     try {
-        await lighthouseRows(server.url);
+        await lighthouseRows(server.url, lighthouseRuns);
         await clickRows(server.url, runs);
     } finally {
         await server.close();
