@@ -1,20 +1,12 @@
 #include "web/pagewindow.h"
 
-#include "text/systemtexts.h"
 #include "ui/accessiblenames.h"
 #include "ui/controltable.h"
 #include "web/aboutdialog.h"
 #include "web/dom.h"
 #include "web/layout.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace velmora {
-
-namespace {
-
-} // namespace
 
 PageWindow::PageWindow(AboutWindowReference& about)
     : about_(about), windows_(dom::byId("windows")), announcement_(dom::byId("announcement"))
