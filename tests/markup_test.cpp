@@ -54,8 +54,8 @@ std::map<std::string, int> idsIn(const std::string& html)
 {
     std::map<std::string, int> ids;
     const std::regex id(R"re( id="([^"]*)")re");
-        for (auto it = std::sregex_iterator(html.begin(), html.end(), id); it != std::sregex_iterator();
-             ++it)++ ids[(*it)[1]];
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), id); it != std::sregex_iterator(); ++it)
+        ++ids[(*it)[1]];
     return ids;
 }
 
