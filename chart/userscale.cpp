@@ -1,5 +1,6 @@
 #include "chart/userscale.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora {
@@ -63,6 +64,27 @@ std::optional<PixelSegment> clipSegment(const PixelSegment& segment, const Pixel
             return std::nullopt;
     }
     return std::nullopt;
+}
+
+PixelSegment alignedToPixels(PixelSegment s, double width, double height, double devicePixelRatio)
+{
+    const auto centre = [devicePixelRatio](double v, double extent) {
+        const double lastPixel = std::floor((extent - 1.0) * devicePixelRatio);
+        const double pixel = std::clamp(std::floor(v * devicePixelRatio), 0.0, lastPixel);
+        return (pixel + devicePixelRatio / 2.0) / devicePixelRatio;
+    };
+    if (s.from.x == s.to.x)
+        s.from.x = s.to.x = centre(s.from.x, width);
+    if (s.from.y == s.to.y)
+        s.from.y = s.to.y = centre(s.from.y, height);
+    return s;
+}
+
+bool circleReaches(const PixelPoint& centre, double radius, const PixelRect& area)
+{
+    return std::isfinite(centre.x) && std::isfinite(centre.y) && std::isfinite(radius) &&
+           centre.x + radius >= area.left && centre.x - radius <= area.right &&
+           centre.y + radius >= area.top && centre.y - radius <= area.bottom;
 }
 
 } // namespace velmora

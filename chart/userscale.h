@@ -44,4 +44,14 @@ private:
 // surface clips before it paints.
 [[nodiscard]] std::optional<PixelSegment> clipSegment(const PixelSegment& segment, const PixelRect& rect);
 
+// A segment along a pixel row or column, moved onto the middle of a row or column of
+// device pixels, so that a one-pixel stroke covers whole pixels and stays crisp; one on
+// the far edge of a width × height area goes on its last pixel instead of just beyond.
+// Slanted segments are left to antialiasing. Coordinates are in logical pixels.
+[[nodiscard]] PixelSegment alignedToPixels(PixelSegment segment, double width, double height,
+                                           double devicePixelRatio);
+
+// Whether a circle's outline can show in area: false for one wholly outside it or not finite.
+[[nodiscard]] bool circleReaches(const PixelPoint& centre, double radius, const PixelRect& area);
+
 } // namespace velmora

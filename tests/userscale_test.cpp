@@ -80,4 +80,50 @@ INSTANTIATE_TEST_SUITE_P(
                       ClipCase{"notANumber", {{nan, 10}, {20, 10}}, false, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct AlignCase {
+    const char* name;
+    PixelSegment in;
+    double devicePixelRatio;
+    PixelSegment out;
+};
+
+void PrintTo(const AlignCase& c, std::ostream* os) { *os << c.name; }
+
+class Alignment : public ::testing::TestWithParam<AlignCase> {};
+
+// On a 100 × 50 area: a one-pixel stroke along a row or column covers whole device pixels
+// (at double density its two are centred on the border between them), never beyond the
+// last ones; slanted lines stay as they are.
+TEST_P(Alignment, PutsStraightLinesOnWholeDevicePixels)
+{
+    const AlignCase& c = GetParam();
+    const PixelSegment s = velmora::alignedToPixels(c.in, 100.0, 50.0, c.devicePixelRatio);
+    EXPECT_DOUBLE_EQ(s.from.x, c.out.from.x);
+    EXPECT_DOUBLE_EQ(s.from.y, c.out.from.y);
+    EXPECT_DOUBLE_EQ(s.to.x, c.out.to.x);
+    EXPECT_DOUBLE_EQ(s.to.y, c.out.to.y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Segments, Alignment,
+    ::testing::Values(AlignCase{"column", {{10.2, 0}, {10.2, 50}}, 1.0, {{10.5, 0}, {10.5, 50}}},
+                      AlignCase{"row", {{0, 7.9}, {100, 7.9}}, 1.0, {{0, 7.5}, {100, 7.5}}},
+                      AlignCase{"farEdge", {{100, 0}, {100, 50}}, 1.0, {{99.5, 0}, {99.5, 50}}},
+                      AlignCase{"columnAtDoubleDensity", {{10.7, 0}, {10.7, 50}}, 2.0, {{11, 0}, {11, 50}}},
+                      AlignCase{
+                          "farEdgeAtDoubleDensity", {{100, 0}, {100, 50}}, 2.0, {{99.5, 0}, {99.5, 50}}},
+                      AlignCase{"slanted", {{1.3, 2.6}, {40.1, 30.7}}, 1.0, {{1.3, 2.6}, {40.1, 30.7}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CircleReaches, OnlyCirclesThatCanShow)
+{
+    const PixelRect area{0, 0, 100, 50};
+    EXPECT_TRUE(velmora::circleReaches({50, 25}, 2, area));
+    EXPECT_TRUE(velmora::circleReaches({-1, 25}, 2, area)); // its right side shows
+    EXPECT_FALSE(velmora::circleReaches({-3, 25}, 2, area));
+    EXPECT_FALSE(velmora::circleReaches({50, 53}, 2, area));
+    EXPECT_FALSE(velmora::circleReaches({nan, 25}, 2, area));
+    EXPECT_FALSE(velmora::circleReaches({50, 25}, inf, area));
+}
+
 } // namespace
