@@ -5,7 +5,7 @@
 //   window  NAME  WIDTH HEIGHT (twips)  WIDTH HEIGHT (pixels at 96 dpi)
 //   control WINDOW NAME KIND CONTAINER  LEFT TOP WIDTH HEIGHT (twips, from the container)
 //           X Y WIDTH HEIGHT (pixels, from the client area's top left, each container
-//           counted from its outer corner)
+//           counted from its outer corner, a picture box's contents from inside its border)
 //   scale   PICTURE X1 Y1 X2 Y2          the chart's user coordinates
 //   colour  NAME RED GREEN BLUE
 //   text    NAME TEXT…                   the rest of the line, as the user reads it
@@ -19,13 +19,13 @@
 #include "qt/formvelmora.h"
 #include "text/systemtexts.h"
 #include "ui/controltable.h"
+#include "ui/placement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QWidget>
 
 #include <cstdio>
-#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -57,26 +57,16 @@ const char* kindName(ControlKind kind)
     return "?";
 }
 
-// A control's top-left corner in the client area, in pixels.
-struct Corner {
-    int x = 0, y = 0;
-};
-
 void printWindow(const char* window, int width, int height, std::span<const ControlSpec> table)
 {
     std::printf("window %s %d %d %d %d\n", window, width, height, pixelsFromTwips(width),
                 pixelsFromTwips(height));
-    // A container comes before what it holds, as the window is built.
-    std::map<std::string_view, Corner> corners;
     for (const ControlSpec& row : table) {
-        const Corner container = row.container.empty() ? Corner{} : corners.at(row.container);
-        const Corner corner{container.x + pixelsFromTwips(row.left), container.y + pixelsFromTwips(row.top)};
-        corners[row.name] = corner;
+        const velmora::PixelPlace place = velmora::placeInClient(table, row);
         const std::string containerName = row.container.empty() ? "-" : std::string(row.container);
         std::printf("control %s %.*s %s %s %d %d %d %d %d %d %d %d\n", window, int(row.name.size()),
                     row.name.data(), kindName(row.builds.kind), containerName.c_str(), row.left, row.top,
-                    row.width, row.height, corner.x, corner.y, pixelsFromTwips(row.width),
-                    pixelsFromTwips(row.height));
+                    row.width, row.height, place.x, place.y, place.width, place.height);
     }
 }
 

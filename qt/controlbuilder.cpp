@@ -6,6 +6,7 @@
 #include "qt/textbox.h"
 #include "qt/windowlook.h"
 #include "qt/wrappingbutton.h"
+#include "ui/placement.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -25,18 +25,13 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent)
 {
     const QString text = fromUtf8(entry.text);
     switch (entry.builds.kind) {
-    case ControlKind::CommandButton: {
-        auto* button = new WrappingButton(text, parent);
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        return button;
-    }
+    case ControlKind::CommandButton:
+        return new WrappingButton(text, parent);
     case ControlKind::Frame:
         return new QGroupBox(text, parent);
     case ControlKind::TextBox:
         return new TextBox(text, parent);
     case ControlKind::Label:
-        // A label on the chart sits over the drawing and must not pass clicks to it.
         if (qobject_cast<PictureBox*>(parent))
             return new CaptionLabel(text, parent);
         return new QLabel(text, parent);
@@ -63,24 +58,26 @@ PictureBox* BuiltControls::picture(Picture picture) const
     return static_cast<PictureBox*>(widget(picture));
 }
 
+std::optional<Control> BuiltControls::controlOf(const QObject* widget) const
+{
+    for (const auto& [control, built] : widgets_)
+        if (built == widget)
+            return control;
+    return std::nullopt;
+}
+
 BuiltControls buildControls(QWidget* client, std::span<const ControlSpec> table)
 {
     BuiltControls controls;
     std::map<std::string_view, QWidget*> byName;
-    std::vector<std::pair<int, QWidget*>> focusChain;
 
     for (const ControlSpec& entry : table) {
         QWidget* parent = entry.container.empty() ? client : byName.at(entry.container);
         QWidget* control = createControl(entry, parent);
         control->setObjectName(fromUtf8(entry.name));
 
-        // Children of a picture box are placed from its inner drawing area.
-        QPoint origin;
-        if (auto* picture = qobject_cast<PictureBox*>(parent))
-            origin = picture->contentsRect().topLeft();
-        control->setGeometry(origin.x() + pixelsFromTwips(entry.left),
-                             origin.y() + pixelsFromTwips(entry.top), pixelsFromTwips(entry.width),
-                             pixelsFromTwips(entry.height));
+        const PixelPlace place = placeInContainer(table, entry);
+        control->setGeometry(place.x, place.y, place.width, place.height);
 
         if (entry.font != ControlFont::Interface)
             control->setFont(fontFor(entry.font));
@@ -93,8 +90,6 @@ BuiltControls buildControls(QWidget* client, std::span<const ControlSpec> table)
         byName.emplace(entry.name, control);
         if (entry.builds.control)
             controls.add(*entry.builds.control, control);
-        if (takesFocus(entry.builds.kind))
-            focusChain.emplace_back(entry.tabIndex, control);
     }
 
     // Labels lie beneath every box and button, as in the toolkit these layouts come from:
@@ -104,14 +99,12 @@ BuiltControls buildControls(QWidget* client, std::span<const ControlSpec> table)
         if (entry->builds.kind == ControlKind::Label)
             byName.at(entry->name)->lower();
 
-    // Not std::ranges::sort: the browser build's standard library has no ranges algorithms.
-    std::sort(focusChain.begin(), focusChain.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focusChain.size(); ++i)
-        QWidget::setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+    const std::vector<const ControlSpec*> order = tabOrder(table);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(byName.at(order[i - 1]->name), byName.at(order[i]->name));
     // The window opens with the focus where the tab order begins.
-    if (!focusChain.empty())
-        focusChain.front().second->setFocus();
+    if (!order.empty())
+        byName.at(order.front()->name)->setFocus();
     return controls;
 }
 

@@ -3,9 +3,11 @@
 #include "ui/controltable.h"
 
 #include <map>
+#include <optional>
 #include <span>
 
 class QLabel;
+class QObject;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -22,6 +24,9 @@ public:
     void add(const Control& control, QWidget* widget) { widgets_.emplace(control, widget); }
 
     [[nodiscard]] QWidget* widget(const Control& control) const { return widgets_.at(control); }
+    // The control whose widget this is, if any.
+    [[nodiscard]] std::optional<Control> controlOf(const QObject* widget) const;
+    [[nodiscard]] const std::map<Control, QWidget*>& all() const { return widgets_; }
     [[nodiscard]] QPushButton* button(Button button) const;
     [[nodiscard]] QLineEdit* box(Box box) const;
     [[nodiscard]] QRadioButton* option(Option option) const;

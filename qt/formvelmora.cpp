@@ -9,7 +9,9 @@
 #include "ui/accessiblenames.h"
 #include "ui/controltable.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
@@ -29,6 +31,22 @@ void nameForAssistiveTechnology(const BuiltControls& controls)
         control->setToolTip(fromUtf8(t.name));
         if (!t.description.empty())
             control->setAccessibleDescription(fromUtf8(t.description));
+    }
+}
+
+Key keyOf(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_Return:
+        return Key::Return;
+    case Qt::Key_Enter:
+        return Key::Enter;
+    case Qt::Key_Escape:
+        return Key::Escape;
+    case Qt::Key_Space:
+        return Key::Space;
+    default:
+        return Key::Other;
     }
 }
 
@@ -69,7 +87,9 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
     connect(controls_.button(Button::Command1), &QPushButton::clicked, this,
             [this] { handlers_->calculateClicked(); });
     connect(controls_.picture(Picture::Picture1), &PictureBox::clicked, this,
-            [this] { handlers_->chartClicked(); });
+            [this](QPointF where) { handlers_->chartClicked(where.x(), where.y()); });
+    for (const auto& [control, widget] : controls_.all())
+        widget->installEventFilter(this);
 }
 
 Form_Velmora::~Form_Velmora() = default;
@@ -108,6 +128,25 @@ DrawingSurface& Form_Velmora::chart() { return *controls_.picture(Picture::Pictu
 void Form_Velmora::describeChart(std::string_view description)
 {
     controls_.picture(Picture::Picture1)->setAccessibleDescription(fromUtf8(description));
+}
+
+void Form_Velmora::announce([[maybe_unused]] std::string_view words)
+{
+    // Older Qt has no announcements; their screen readers read each box as the focus reaches it.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(this, fromUtf8(words));
+    QAccessible::updateAccessibility(&event);
+#endif
+}
+
+bool Form_Velmora::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const std::optional<Control> control = controls_.controlOf(watched);
+    if (!control)
+        return false;
+    return handlers_->keyPressed(keyOf(*static_cast<QKeyEvent*>(event)), *control) == KeyResponse::Nothing;
 }
 
 void Form_Velmora::showAboutWindow() { velmora::showAboutWindow(about_); }

@@ -39,8 +39,13 @@ public:
     [[nodiscard]] std::string decimalSeparator() const override;
     DrawingSurface& chart() override;
     void describeChart(std::string_view description) override;
+    void announce(std::string_view words) override;
     Messenger& messenger() override { return messenger_; }
     void showAboutWindow() override;
+
+protected:
+    // Each key a control receives goes to the window's behaviour, which may stop it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     BuiltControls controls_;

@@ -73,7 +73,7 @@ TEST(CalculateCommand, EmptyMachAsksForInputAndShowsTheOldTexts)
     for (const Control control :
          {Control(Label::Label_FLD4), Control(Label::Label_TTstar), Control(Box::Text_FLD4),
           Control(Box::Text_TTstar), Control(Box::Text_PoPostar)})
-        EXPECT_TRUE(w.isVisible(control)) << velmora::testing::nameOf(control);
+        EXPECT_TRUE(w.isVisible(control)) << velmora::nameOf(control);
     EXPECT_FALSE(w.isVisible(Box::Text_Msup));
     EXPECT_EQ(ratioTexts(w), (Texts{"1", "1", "1", "1"}));
     EXPECT_EQ(w.text(Box::Text_FLD4), "1");

@@ -59,12 +59,12 @@ TEST_P(InputMode, ShowsOnlyTheBlankWhiteInputBox)
     w.choose(mode.option);
     for (const Control& control : resultsFrame) {
         const bool shown = std::find(mode.shown.begin(), mode.shown.end(), control) != mode.shown.end();
-        EXPECT_EQ(w.isVisible(control), shown) << velmora::testing::nameOf(control);
+        EXPECT_EQ(w.isVisible(control), shown) << velmora::nameOf(control);
     }
     EXPECT_EQ(w.text(mode.input), " ");
     EXPECT_EQ(w.background(mode.input), white);
     for (const Box box : mode.greyBoxes)
-        EXPECT_EQ(w.background(box), grey) << velmora::testing::nameOf(box);
+        EXPECT_EQ(w.background(box), grey) << velmora::nameOf(box);
     EXPECT_EQ(w.caption(Button::Command1), "Input value then CLICK");
     EXPECT_EQ(w.text(mode.untouched), mode.untouchedText);
     EXPECT_TRUE(w.messages.messages.empty());

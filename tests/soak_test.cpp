@@ -12,8 +12,8 @@
 #include <string>
 
 using namespace velmora;
+using velmora::nameOf;
 using velmora::testing::isResultText;
-using velmora::testing::nameOf;
 using velmora::testing::RecordingWindow;
 
 namespace {

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <initializer_list>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -21,9 +23,18 @@ constexpr Control resultFields[] = {
 
 double read(const MainWindow& window, Box box) { return leadingNumber(window.text(box)); }
 
-void write(MainWindow& window, Box box, double value)
+// The boxes a calculation wrote, in the order it wrote them.
+using Written = std::vector<Box>;
+
+void write(MainWindow& window, Written& written, Box box, std::string_view text)
 {
-    window.setText(box, resultText(value, window.decimalSeparator()));
+    window.setText(box, text);
+    written.push_back(box);
+}
+
+void write(MainWindow& window, Written& written, Box box, double value)
+{
+    write(window, written, box, resultText(value, window.decimalSeparator()));
 }
 
 bool allFinite(std::initializer_list<double> values)
@@ -34,7 +45,7 @@ bool allFinite(std::initializer_list<double> values)
     return true;
 }
 
-void calculateForMach(FlowState& flow, MainWindow& window, ChartView& chart)
+void calculateForMach(FlowState& flow, MainWindow& window, ChartView& chart, Written& written)
 {
     Messenger& messenger = window.messenger();
     const double M = read(window, Box::Text_Msub);
@@ -62,20 +73,20 @@ void calculateForMach(FlowState& flow, MainWindow& window, ChartView& chart)
     chart.draw(flow);
     flow.oranlar(M);
     chart.mark(M, F);
-    write(window, Box::Text_TTstar, flow.TTstar);
-    write(window, Box::Text_PPstar, flow.PPstar);
-    write(window, Box::Text_RoRostar, flow.RoRostar);
-    write(window, Box::Text_PoPostar, flow.PoPostar);
-    write(window, Box::Text_FLD4, F);
+    write(window, written, Box::Text_TTstar, flow.TTstar);
+    write(window, written, Box::Text_PPstar, flow.PPstar);
+    write(window, written, Box::Text_RoRostar, flow.RoRostar);
+    write(window, written, Box::Text_PoPostar, flow.PoPostar);
+    write(window, written, Box::Text_FLD4, F);
 }
 
 // Writes the Mach number a search found, or "****" where it found none.
-void writeMach(MainWindow& window, Box box, double mach, const SearchResult& result)
+void writeMach(MainWindow& window, Written& written, Box box, double mach, const SearchResult& result)
 {
     if (result.foundSolution())
-        write(window, box, mach);
+        write(window, written, box, mach);
     else
-        window.setText(box, noSolutionText);
+        write(window, written, box, noSolutionText);
 }
 
 // Each search starts afresh, whatever the other left in the step and direction.
@@ -103,7 +114,7 @@ bool searchesMeetNonFinite(const FlowState& flow, double F)
            supersonicSearch(flow, F, M, silent).end == SearchEnd::NotFinite;
 }
 
-void calculateForFriction(const FlowState& flow, MainWindow& window, ChartView& chart)
+void calculateForFriction(const FlowState& flow, MainWindow& window, ChartView& chart, Written& written)
 {
     Messenger& messenger = window.messenger();
     const double F = read(window, Box::Text_FLD4);
@@ -114,12 +125,12 @@ void calculateForFriction(const FlowState& flow, MainWindow& window, ChartView& 
 
     double Msub = 0.0;
     const SearchResult subsonic = subsonicSearch(flow, F, Msub, messenger);
-    writeMach(window, Box::Text_Msub, Msub, subsonic);
+    writeMach(window, written, Box::Text_Msub, Msub, subsonic);
 
     double Msup = 0.0;
     const SearchResult supersonic = supersonicSearch(flow, F, Msup, messenger);
     window.setVisible(Box::Text_Msup, true);
-    writeMach(window, Box::Text_Msup, Msup, supersonic);
+    writeMach(window, written, Box::Text_Msup, Msup, supersonic);
 
     chart.draw(flow);
     if (subsonic.foundSolution())
@@ -130,30 +141,32 @@ void calculateForFriction(const FlowState& flow, MainWindow& window, ChartView& 
 
 } // namespace
 
-void runCalculateCommand(FlowState& flow, MainWindow& window, ChartView& chart)
+std::vector<Box> runCalculateCommand(FlowState& flow, MainWindow& window, ChartView& chart)
 {
+    Written written;
     Messenger& messenger = window.messenger();
     // γ ≤ 1 divides by zero or has no physical meaning; the last valid γ stays.
     const double gama = read(window, Box::Text_gama);
     if (!(gama > 1.0) || !std::isfinite(gama)) {
         messenger.showMessage(gammaMustExceedOne);
-        return;
+        return written;
     }
     flow.set_gama(gama);
 
     const std::optional<Option> mode = window.selectedOption();
     if (!mode) {
         messenger.showMessage(chooseInputParameter);
-        return;
+        return written;
     }
 
     for (const Control& field : resultFields)
         window.setVisible(field, true);
 
     if (*mode == Option::Option_M)
-        calculateForMach(flow, window, chart);
+        calculateForMach(flow, window, chart, written);
     else
-        calculateForFriction(flow, window, chart);
+        calculateForFriction(flow, window, chart, written);
+    return written;
 }
 
 } // namespace velmora

@@ -4,6 +4,8 @@
 #include "ui/chartview.h"
 #include "ui/mainwindow.h"
 
+#include <vector>
+
 namespace velmora {
 
 // The calculate button: reads γ and the input of the selected mode by the leading-number
@@ -14,6 +16,7 @@ namespace velmora {
 // above 1 (FlowState keeps its γ), when no mode is selected, when an M reads as 0 or is
 // negative, and when an input or a result is not finite (then before any box is written
 // or the chart drawn). A search without a solution shows "****" in its box and marks nothing.
-void runCalculateCommand(FlowState& flow, MainWindow& window, ChartView& chart);
+// Returns the boxes it wrote, in order.
+std::vector<Box> runCalculateCommand(FlowState& flow, MainWindow& window, ChartView& chart);
 
 } // namespace velmora

@@ -23,6 +23,8 @@ public:
     void mark(double M, double F);
 
     [[nodiscard]] std::string description() const;
+    // Whether anything was drawn, and so the caption shown.
+    [[nodiscard]] bool drawn() const { return drawn_; }
 
 private:
     MainWindow& window_;

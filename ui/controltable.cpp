@@ -75,4 +75,12 @@ static_assert(coloursComeInPairs(mainControls) && coloursComeInPairs(aboutContro
 std::span<const ControlSpec> mainWindowControls() { return mainControls; }
 std::span<const ControlSpec> aboutWindowControls() { return aboutControls; }
 
+std::string_view nameOf(const Control& control)
+{
+    for (const ControlSpec& row : mainControls)
+        if (row.builds.control == control)
+            return row.name;
+    return {};
+}
+
 } // namespace velmora

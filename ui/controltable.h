@@ -50,6 +50,8 @@ inline constexpr int pixelsFromTwips(int twips) { return twips / twipsPerPixel; 
 inline constexpr int mainWindowWidth = 4035;
 inline constexpr int mainWindowHeight = 5985;
 std::span<const ControlSpec> mainWindowControls();
+// The name of a control of the main window's table: its objectName, its element's id.
+[[nodiscard]] std::string_view nameOf(const Control& control);
 
 // Form_About: client area 3600 × 1770 twips, six labels on light yellow.
 inline constexpr int aboutWindowWidth = 3600;

@@ -34,6 +34,8 @@ public:
     // Picture1's drawing, and the words that tell a screen reader what it shows.
     virtual DrawingSurface& chart() = 0;
     virtual void describeChart(std::string_view description) = 0;
+    // Words for a screen reader to say once, politely: the results of a calculation.
+    virtual void announce(std::string_view words) = 0;
 
     // Where messages go: a modal box titled "Velmora" with one OK button.
     virtual Messenger& messenger() = 0;

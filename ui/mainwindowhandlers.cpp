@@ -1,7 +1,12 @@
 #include "ui/mainwindowhandlers.h"
 
+#include "ui/accessiblenames.h"
 #include "ui/calculatecommand.h"
+#include "ui/controltable.h"
 #include "ui/inputmodes.h"
+#include "ui/placement.h"
+
+#include <string>
 
 namespace velmora {
 
@@ -10,17 +15,43 @@ MainWindowHandlers::MainWindowHandlers(MainWindow& window)
 {
 }
 
-void MainWindowHandlers::optionSelected(Option option) { applyInputMode(window_, option); }
-
-void MainWindowHandlers::calculateClicked() { runCalculateCommand(flow_, window_, chart_); }
-
-// The chart redraws with the γ last stored, not with whatever the γ box holds now.
-void MainWindowHandlers::chartClicked()
+// A mode is applied when its option becomes chosen, not when the chosen one is clicked again.
+void MainWindowHandlers::optionSelected(Option option)
 {
+    if (chosen_ == option)
+        return;
+    chosen_ = option;
+    applyInputMode(window_, option);
+}
+
+// The results are read out once, together: "Mach number 0.5977, Supersonic Mach number 2.8604".
+void MainWindowHandlers::calculateClicked()
+{
+    std::string words;
+    for (const Box box : runCalculateCommand(flow_, window_, chart_)) {
+        const AccessibleText* named = accessibleTextOf(box);
+        words +=
+            (words.empty() ? "" : ", ") + std::string(named ? named->name : "") + " " + window_.text(box);
+    }
+    if (!words.empty())
+        window_.announce(words);
+}
+
+// The caption lies over the drawing once it is shown, and takes the clicks on it; the chart
+// redraws with the γ last stored, not with whatever the γ box holds now.
+void MainWindowHandlers::chartClicked(double x, double y)
+{
+    if (chart_.drawn() && chartCaptionPlace(mainWindowControls()).contains(x, y))
+        return;
     chart_.draw(flow_);
     chart_.mark(1.0, 0.0);
 }
 
 void MainWindowHandlers::aboutClicked() { window_.showAboutWindow(); }
+
+KeyResponse MainWindowHandlers::keyPressed(Key key, const Control& focused) const
+{
+    return responseTo(key, kindOf(focused));
+}
 
 } // namespace velmora

@@ -1,13 +1,17 @@
 #pragma once
 
 // What the main window does, as handlers of its events: the load step, an option chosen,
-// the calculate button, a click on the chart and the About menu entry. A binding calls
-// them as its controls report the user's actions; they read and write the window only
-// through MainWindow, and hold the window's FlowState. No arithmetic here.
+// the calculate button, a click on the chart, a key and the About menu entry. A binding
+// calls them with each event as its controls report it, and decides nothing itself: which
+// of them count and what a key does are settled here. They read and write the window
+// only through MainWindow, and hold the window's FlowState. No arithmetic here.
 
 #include "flow/fanno.h"
 #include "ui/chartview.h"
+#include "ui/keys.h"
 #include "ui/mainwindow.h"
+
+#include <optional>
 
 namespace velmora {
 
@@ -17,11 +21,17 @@ public:
     // window must outlive the handlers.
     explicit MainWindowHandlers(MainWindow& window);
 
-    // The user selected option, by mouse, keyboard or touch.
+    // The user clicked option, by mouse, keyboard or touch; the option already chosen
+    // changes nothing.
     void optionSelected(Option option);
+    // Tells a screen reader the results it wrote.
     void calculateClicked();
-    void chartClicked();
+    // A click at (x, y), in pixels from the top left of the chart's drawing area; one on
+    // the caption over the drawing runs nothing.
+    void chartClicked(double x, double y);
     void aboutClicked();
+    // A key pressed in the control that has the focus.
+    [[nodiscard]] KeyResponse keyPressed(Key key, const Control& focused) const;
 
     [[nodiscard]] const FlowState& flowState() const { return flow_; }
 
@@ -29,6 +39,7 @@ private:
     MainWindow& window_;
     FlowState flow_;
     ChartView chart_;
+    std::optional<Option> chosen_;
 };
 
 } // namespace velmora

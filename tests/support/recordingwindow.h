@@ -21,15 +21,6 @@
 
 namespace velmora::testing {
 
-// A control's name in the layout table, for messages.
-inline std::string nameOf(const Control& control)
-{
-    for (const ControlSpec& row : mainWindowControls())
-        if (row.builds.control == control)
-            return std::string(row.name);
-    return "?";
-}
-
 class RecordingWindow final : public MainWindow {
 public:
     RecordingWindow()
@@ -44,18 +35,25 @@ public:
             }
     }
 
-    // The user's actions. Choosing the option already selected changes nothing, as a
-    // click on a selected option button does not select it again.
+    // The user's actions, each reported to the handlers as a toolkit reports it: a click
+    // on an option selects it, whether or not it was selected already.
     void choose(Option option)
     {
-        if (selected_ == option)
-            return;
         selected_ = option;
         handlers.optionSelected(option);
     }
     void type(Box box, const std::string& text) { texts_[box] = text; }
     void calculate() { handlers.calculateClicked(); }
-    void clickChart() { handlers.chartClicked(); }
+    // At (x, y) pixels in the drawing area; by default its middle, away from the caption.
+    void clickChart(double x = 120.0, double y = 85.0) { handlers.chartClicked(x, y); }
+    // A key in the focused control, done as the toolkit does what the handlers answer.
+    KeyResponse press(Key key, const Control& focused)
+    {
+        const KeyResponse response = handlers.keyPressed(key, focused);
+        if (response == KeyResponse::Press && focused == Control(Button::Command1))
+            calculate();
+        return response;
+    }
     void clickAbout() { handlers.aboutClicked(); }
 
     void calculateMach(const std::string& mach)
@@ -128,6 +126,7 @@ public:
     [[nodiscard]] std::string decimalSeparator() const override { return separator; }
     DrawingSurface& chart() override { return surface; }
     void describeChart(std::string_view description) override { description_ = std::string(description); }
+    void announce(std::string_view words) override { announcements.emplace_back(words); }
     Messenger& messenger() override { return messages; }
     void showAboutWindow() override { ++aboutShown; }
 
@@ -135,6 +134,7 @@ public:
     RecordingSurface surface;
     MessageRecorder messages;
     int aboutShown = 0;
+    std::vector<std::string> announcements;
 
 private:
     std::map<Control, bool> visible_;
