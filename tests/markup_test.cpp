@@ -4,6 +4,7 @@
 
 #include "ui/controltable.h"
 #include "web/markup.h"
+#include "web/pageids.h"
 #include "web/pagemarkup.h"
 
 #include <gtest/gtest.h>
@@ -68,8 +69,13 @@ TEST(PageMarkup, EveryControlHasAnElementOfItsNameAndNoIdIsUsedTwice)
         if (row.builds.control)
             EXPECT_TRUE(ids.count(std::string(row.name))) << row.name;
     // What the program binds beside the controls.
-    for (const char* id : {"windows", "announcement", "message", "message-text", "message-ok", "Form_About",
-                           "Form_About-close", "Picture1-drawing", "Picture1-description"})
+    using pageid::part;
+    for (const std::string& id :
+         {std::string(pageid::windows), std::string(pageid::announcement), std::string(pageid::message),
+          part(pageid::message, pageid::text), part(pageid::message, pageid::ok),
+          std::string(pageid::aboutWindow), part(pageid::aboutWindow, pageid::close),
+          std::string(pageid::aboutEntry), part(nameOf(Picture::Picture1), pageid::drawing),
+          part(nameOf(Picture::Picture1), pageid::description)})
         EXPECT_TRUE(ids.count(id)) << id;
 }
 
@@ -88,8 +94,9 @@ TEST(PageMarkup, EveryRuleOfTheStyleSheetPlacesAnElementOnce)
     }
     // An option is placed with its caption, as the element that holds both.
     for (const ControlSpec& row : mainWindowControls())
-        EXPECT_TRUE(placed.count(std::string(row.name) +
-                                 (row.builds.kind == ControlKind::OptionButton ? "-option" : "")))
+        EXPECT_TRUE(placed.count(std::string(row.name) + (row.builds.kind == ControlKind::OptionButton
+                                                              ? "-" + std::string(pageid::option)
+                                                              : "")))
             << row.name;
 }
 

@@ -1,10 +1,7 @@
 #pragma once
 
 #include "ui/aboutwindow.h"
-
 #include "web/dom.h"
-
-#include <emscripten/html5.h>
 
 namespace velmora {
 
@@ -18,13 +15,12 @@ public:
     AboutDialog(const AboutDialog&) = delete;
     AboutDialog& operator=(const AboutDialog&) = delete;
 
-    [[nodiscard]] bool isOpen() const override;
-    void open() override;
-    void activate() override;
+    [[nodiscard]] bool isOpen() const override { return dialog_.is("open"); }
+    void open() override { dialog_.call("show"); }
+    // Its button takes the focus, which brings the dialog into view.
+    void activate() override { close_.call("focus"); }
 
 private:
-    static EM_BOOL onClose(int, const EmscriptenMouseEvent*, void* self);
-
     dom::Element dialog_;
     dom::Element close_;
 };

@@ -33,10 +33,9 @@ std::string placementCss(int left, int top, int width, int height)
            "px;width:" + std::to_string(width) + "px;height:" + std::to_string(height) + "px;";
 }
 
-std::string rowCss(const ControlSpec& row, int originX, int originY)
+std::string rowCss(const ControlSpec& row, const PixelPlace& place)
 {
-    std::string css = placementCss(originX + pixelsFromTwips(row.left), originY + pixelsFromTwips(row.top),
-                                   pixelsFromTwips(row.width), pixelsFromTwips(row.height));
+    std::string css = placementCss(place.x, place.y, place.width, place.height);
     if (row.background)
         css += "background-color:" + cssColour(*row.background) +
                ";color:" + cssColour(row.textColour.value_or(textOnFixedBackground)) + ";";
@@ -48,7 +47,7 @@ std::string rowClasses(std::string_view classes, const ControlSpec& row)
     return std::string(classes) + " " + fontClass(row.font);
 }
 
-void writeLabel(Markup& markup, const ControlSpec& row, std::string id, int originX, int originY,
+void writeLabel(Markup& markup, const ControlSpec& row, std::string id, const PixelPlace& place,
                 Attributes more)
 {
     Attributes attributes{{"class", rowClasses("label", row)}, {"id", id}};
@@ -56,7 +55,7 @@ void writeLabel(Markup& markup, const ControlSpec& row, std::string id, int orig
         attributes.push_back({"hidden", ""});
     attributes.insert(attributes.end(), more.begin(), more.end());
     markup.element("span", attributes, row.text);
-    markup.style(id, rowCss(row, originX, originY));
+    markup.style(id, rowCss(row, place));
 }
 
 } // namespace velmora

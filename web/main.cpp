@@ -7,6 +7,7 @@
 
 #include "ui/aboutwindow.h"
 #include "web/dom.h"
+#include "web/pageids.h"
 #include "web/pagewindow.h"
 
 #include <emscripten/emscripten.h>
@@ -25,7 +26,8 @@ void bindWindow(void* program)
 {
     auto& opened = *static_cast<Program*>(program);
     opened.window.emplace(opened.about);
-    velmora::dom::byId("status").setHidden(true);
+    if (opened.window->bound())
+        velmora::dom::byId(velmora::pageid::status).setHidden(true);
 }
 
 } // namespace

@@ -3,21 +3,17 @@
 #include "text/systemtexts.h"
 #include "ui/accessiblenames.h"
 #include "ui/controltable.h"
+#include "ui/placement.h"
 #include "web/layout.h"
 #include "web/markup.h"
+#include "web/pageids.h"
 
-#include <algorithm>
 #include <map>
 #include <string>
-#include <vector>
 
 namespace velmora {
 
 namespace {
-
-struct Corner {
-    int x = 0, y = 0;
-};
 
 // A text input that phones open with a full keyboard: the numbers the window reads may
 // have a sign, a point and an exponent, which no numeric keypad offers everywhere (a German
@@ -42,21 +38,13 @@ Attributes boxAttributes(const ControlSpec& row)
 void writeControls(Markup& markup)
 {
     const std::span<const ControlSpec> table = mainWindowControls();
-    std::map<std::string_view, Corner> corners;
+    const ControlSpec* const chartLabel = chartCaption(table);
+    const auto inClient = [&](const ControlSpec& row) { return rowCss(row, placeInClient(table, row)); };
     std::map<std::string_view, const ControlSpec*> groups; // frames with a caption: radio groups
-    std::vector<const ControlSpec*> focusable;
 
     for (const ControlSpec& row : table) {
-        const Corner container = row.container.empty() ? Corner{} : corners.at(row.container);
-        const int inset = row.container == "Picture1" ? pictureBorder : 0;
-        corners[row.name] = {container.x + inset + pixelsFromTwips(row.left),
-                             container.y + inset + pixelsFromTwips(row.top)};
-        if (takesFocus(row.builds.kind)) {
-            focusable.push_back(&row);
+        if (takesFocus(row.builds.kind) || &row == chartLabel) // the chart's caption goes with the chart
             continue;
-        }
-        if (row.container == "Picture1")
-            continue; // the chart's caption goes with the chart
         if (row.builds.kind == ControlKind::Frame && !row.text.empty()) {
             groups.emplace(row.name, &row); // written with its first option
             continue;
@@ -66,19 +54,16 @@ void writeControls(Markup& markup)
             markup.element("div", {{"class", rowClasses("frame", row)},
                                    {"id", std::string(row.name)},
                                    {"aria-hidden", "true"}});
-            markup.style(std::string(row.name), rowCss(row, container.x, container.y));
+            markup.style(std::string(row.name), inClient(row));
         } else {
-            writeLabel(markup, row, std::string(row.name), container.x, container.y,
+            writeLabel(markup, row, std::string(row.name), placeInClient(table, row),
                        {{"aria-hidden", "true"}});
         }
     }
 
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
     const ControlSpec* openGroup = nullptr;
-    for (const ControlSpec* row : focusable) {
+    for (const ControlSpec* row : tabOrder(table)) {
         const std::string id(row->name);
-        const Corner container = row->container.empty() ? Corner{} : corners.at(row->container);
         const auto group = groups.find(row->container);
         const ControlSpec* ownGroup =
             row->builds.kind == ControlKind::OptionButton && group != groups.end() ? group->second : nullptr;
@@ -88,13 +73,13 @@ void writeControls(Markup& markup)
         }
         if (ownGroup && !openGroup) {
             const std::string groupId(ownGroup->name);
-            const Corner outer = ownGroup->container.empty() ? Corner{} : corners.at(ownGroup->container);
             markup.open("fieldset", {{"class", rowClasses("frame group", *ownGroup)},
                                      {"id", groupId},
                                      {"role", "radiogroup"},
-                                     {"aria-labelledby", groupId + "-caption"}});
-            markup.style(groupId, rowCss(*ownGroup, outer.x, outer.y));
-            markup.element("legend", {{"class", "frame-caption"}, {"id", groupId + "-caption"}},
+                                     {"aria-labelledby", pageid::part(groupId, pageid::caption)}});
+            markup.style(groupId, inClient(*ownGroup));
+            markup.element("legend",
+                           {{"class", "frame-caption"}, {"id", pageid::part(groupId, pageid::caption)}},
                            ownGroup->text);
             openGroup = ownGroup;
         }
@@ -104,8 +89,9 @@ void writeControls(Markup& markup)
             if (const AccessibleText* text = accessibleTextOf(*row->builds.control)) {
                 named.push_back({"aria-label", std::string(text->name)});
                 if (!text->description.empty()) {
-                    markup.element("span", {{"id", id + "-description"}, {"hidden", ""}}, text->description);
-                    named.push_back({"aria-describedby", id + "-description"});
+                    markup.element("span", {{"id", pageid::part(id, pageid::description)}, {"hidden", ""}},
+                                   text->description);
+                    named.push_back({"aria-describedby", pageid::part(id, pageid::description)});
                 }
             }
         const auto withNamed = [&](Attributes attributes) {
@@ -119,15 +105,16 @@ void writeControls(Markup& markup)
         switch (row->builds.kind) {
         case ControlKind::TextBox:
             markup.open("input", withNamed(boxAttributes(*row)));
-            markup.style(id, rowCss(*row, container.x, container.y));
+            markup.style(id, inClient(*row));
             break;
         case ControlKind::CommandButton:
             markup.element("button", withNamed({{"class", rowClasses("command", *row)}, {"type", "button"}}),
                            row->text);
-            markup.style(id, rowCss(*row, container.x, container.y));
+            markup.style(id, inClient(*row));
             break;
         case ControlKind::OptionButton: {
-            Attributes option{{"class", rowClasses("option", *row)}, {"id", id + "-option"}};
+            const std::string optionId = pageid::part(id, pageid::option);
+            Attributes option{{"class", rowClasses("option", *row)}, {"id", optionId}};
             if (!row->visible)
                 option.push_back({"hidden", ""});
             markup.open("label", option);
@@ -135,23 +122,22 @@ void writeControls(Markup& markup)
             markup.element("span", {}, row->text);
             markup.close("label");
             // Inside its group, placed from the group's corner.
-            markup.style(id + "-option",
-                         ownGroup ? rowCss(*row, 0, 0) : rowCss(*row, container.x, container.y));
+            markup.style(optionId, ownGroup ? rowCss(*row, placeInContainer(table, *row)) : inClient(*row));
             break;
         }
         case ControlKind::PictureBox: {
             // Described by what the chart shows, which changes with every calculation.
-            markup.element("span", {{"id", id + "-description"}, {"hidden", ""}});
+            const std::string description = pageid::part(id, pageid::description);
+            markup.element("span", {{"id", description}, {"hidden", ""}});
             Attributes picture =
                 withNamed({{"class", rowClasses("picture", *row)}, {"role", "img"}, {"tabindex", "0"}});
-            picture.push_back({"aria-describedby", id + "-description"});
+            picture.push_back({"aria-describedby", description});
             markup.open("div", picture);
-            markup.element("svg", {{"id", id + "-drawing"}, {"aria-hidden", "true"}});
-            for (const ControlSpec& inside : table)
-                if (inside.container == row->name)
-                    writeLabel(markup, inside, std::string(inside.name), pictureBorder, pictureBorder);
+            markup.element("svg", {{"id", pageid::part(id, pageid::drawing)}, {"aria-hidden", "true"}});
+            for (const ControlSpec* inside : rowsInside(table, row->name))
+                writeLabel(markup, *inside, std::string(inside->name), placeInContainer(table, *inside));
             markup.close("div");
-            markup.style(id, rowCss(*row, container.x, container.y));
+            markup.style(id, inClient(*row));
             break;
         }
         case ControlKind::Frame:
@@ -167,22 +153,27 @@ void writeControls(Markup& markup)
 // narrow). Its labels' names are the main window's too: their ids say which window.
 void writeAboutWindow(Markup& markup)
 {
-    markup.open("dialog",
-                {{"class", "window about"}, {"id", "Form_About"}, {"aria-labelledby", "Form_About-title"}});
+    const std::string about(pageid::aboutWindow);
+    markup.open(
+        "dialog",
+        {{"class", "window about"}, {"id", about}, {"aria-labelledby", pageid::part(about, pageid::title)}});
     markup.open("div", {{"class", "title-bar"}});
-    markup.element("h2", {{"class", "title"}, {"id", "Form_About-title"}}, aboutCaption);
-    markup.element(
-        "button",
-        {{"class", "close"}, {"id", "Form_About-close"}, {"type", "button"}, {"aria-label", "Close"}}, "×");
+    markup.element("h2", {{"class", "title"}, {"id", pageid::part(about, pageid::title)}}, aboutCaption);
+    markup.element("button",
+                   {{"class", "close"},
+                    {"id", pageid::part(about, pageid::close)},
+                    {"type", "button"},
+                    {"aria-label", "Close"}},
+                   "×");
     markup.close("div");
-    markup.open("div", {{"class", "client about-client"}, {"id", "Form_About-client"}});
+    markup.open("div", {{"class", "client about-client"}, {"id", pageid::part(about, pageid::client)}});
     // In the flow of the dialog, not placed in it as the controls are.
-    markup.style("Form_About-client",
+    markup.style(pageid::part(about, pageid::client),
                  "position:relative;width:" + std::to_string(pixelsFromTwips(aboutWindowWidth)) +
                      "px;height:" + std::to_string(pixelsFromTwips(aboutWindowHeight)) +
                      "px;background-color:" + cssColour(aboutBackground) + ";");
     for (const ControlSpec& row : aboutWindowControls())
-        writeLabel(markup, row, "Form_About-" + std::string(row.name), 0, 0);
+        writeLabel(markup, row, pageid::part(about, row.name), placeInContainer(aboutWindowControls(), row));
     markup.close("div");
     markup.close("dialog");
 }
@@ -191,22 +182,28 @@ void writeAboutWindow(Markup& markup)
 
 Markup pageMarkup()
 {
+    using pageid::part;
+    const std::string main(pageid::mainWindow);
+    const std::string message(pageid::message);
     Markup markup;
     // Inert until the program has bound the controls: seen at once, used once they work.
-    markup.open("div", {{"class", "windows"}, {"id", "windows"}, {"inert", ""}});
+    markup.open("div", {{"class", "windows"}, {"id", std::string(pageid::windows)}, {"inert", ""}});
     markup.open(
         "section",
-        {{"class", "window main-window"}, {"id", "Form_Velmora"}, {"aria-labelledby", "Form_Velmora-title"}});
+        {{"class", "window main-window"}, {"id", main}, {"aria-labelledby", part(main, pageid::title)}});
     markup.open("div", {{"class", "title-bar"}});
-    markup.element("h1", {{"class", "title"}, {"id", "Form_Velmora-title"}}, applicationTitle);
+    markup.element("h1", {{"class", "title"}, {"id", part(main, pageid::title)}}, applicationTitle);
     markup.close("div");
     markup.open("div", {{"class", "menu-bar"}, {"role", "menubar"}, {"aria-label", "Menu"}});
     markup.element("button",
-                   {{"class", "menu-entry"}, {"id", "Mn_About"}, {"type", "button"}, {"role", "menuitem"}},
+                   {{"class", "menu-entry"},
+                    {"id", std::string(pageid::aboutEntry)},
+                    {"type", "button"},
+                    {"role", "menuitem"}},
                    aboutCaption);
     markup.close("div");
-    markup.open("div", {{"class", "client"}, {"id", "Form_Velmora-client"}});
-    markup.style("Form_Velmora-client",
+    markup.open("div", {{"class", "client"}, {"id", part(main, pageid::client)}});
+    markup.style(part(main, pageid::client),
                  placementCss(0, 0, pixelsFromTwips(mainWindowWidth), pixelsFromTwips(mainWindowHeight)));
     writeControls(markup);
     markup.close("div");
@@ -215,17 +212,21 @@ Markup pageMarkup()
     markup.close("div");
 
     markup.open("dialog", {{"class", "window message"},
-                           {"id", "message"},
-                           {"aria-labelledby", "message-title"},
-                           {"aria-describedby", "message-text"}});
-    markup.element("h2", {{"class", "title-bar title"}, {"id", "message-title"}}, applicationTitle);
-    markup.element("p", {{"class", "message-text font-interface"}, {"id", "message-text"}});
-    markup.element("button",
-                   {{"class", "message-ok font-interface"}, {"id", "message-ok"}, {"type", "button"}}, "OK");
-    markup.close("dialog");
+                           {"id", message},
+                           {"aria-labelledby", part(message, pageid::title)},
+                           {"aria-describedby", part(message, pageid::text)}});
+    markup.element("h2", {{"class", "title-bar title"}, {"id", part(message, pageid::title)}},
+                   applicationTitle);
+    markup.element("p", {{"class", "message-text font-interface"}, {"id", part(message, pageid::text)}});
     markup.element(
-        "div",
-        {{"class", "visually-hidden"}, {"id", "announcement"}, {"role", "status"}, {"aria-live", "polite"}});
+        "button",
+        {{"class", "message-ok font-interface"}, {"id", part(message, pageid::ok)}, {"type", "button"}},
+        "OK");
+    markup.close("dialog");
+    markup.element("div", {{"class", "visually-hidden"},
+                           {"id", std::string(pageid::announcement)},
+                           {"role", "status"},
+                           {"aria-live", "polite"}});
     return markup;
 }
 

@@ -1,33 +1,54 @@
 #include "web/pagewindow.h"
 
-#include "ui/accessiblenames.h"
 #include "ui/controltable.h"
+#include "ui/placement.h"
 #include "web/aboutdialog.h"
-#include "web/dom.h"
 #include "web/layout.h"
+#include "web/pageids.h"
+
+#include <emscripten/html5.h>
+
+#include <cstring>
+#include <variant>
 
 namespace velmora {
 
-PageWindow::PageWindow(AboutWindowReference& about)
-    : about_(about), windows_(dom::byId("windows")), announcement_(dom::byId("announcement"))
+namespace {
+
+Key keyOf(const EmscriptenKeyboardEvent& event)
 {
-    for (const ControlSpec& row : mainWindowControls())
-        if (row.builds.control)
-            elements_.emplace(*row.builds.control, dom::byId(std::string(row.name)));
-    for (const ControlSpec& row : mainWindowControls())
-        if (row.builds.kind == ControlKind::PictureBox) {
-            chartDescription_ = dom::byId(std::string(row.name) + "-description");
-            std::string caption;
-            for (const ControlSpec& inside : mainWindowControls())
-                if (inside.container == row.name)
-                    caption = inside.name;
-            chart_ = std::make_unique<SvgSurface>(dom::byId(std::string(row.name) + "-drawing"),
-                                                  caption.empty() ? dom::Element() : dom::byId(caption),
-                                                  pixelsFromTwips(row.width) - 2 * pictureBorder,
-                                                  pixelsFromTwips(row.height) - 2 * pictureBorder);
-        }
-    messenger_ = std::make_unique<DialogMessenger>(dom::byId("message"), dom::byId("message-text"),
-                                                   dom::byId("message-ok"));
+    if (std::strcmp(event.key, "Enter") == 0)
+        return std::strcmp(event.code, "NumpadEnter") == 0 ? Key::Enter : Key::Return;
+    if (std::strcmp(event.key, "Escape") == 0)
+        return Key::Escape;
+    if (std::strcmp(event.key, " ") == 0)
+        return Key::Space;
+    return Key::Other;
+}
+
+} // namespace
+
+PageWindow::PageWindow(AboutWindowReference& about)
+    : about_(about), windows_(dom::byId(pageid::windows)), announcement_(dom::byId(pageid::announcement))
+{
+    bool complete = windows_.exists() && announcement_.exists() && messages_.complete();
+    for (const ControlSpec& row : mainWindowControls()) {
+        if (!row.builds.control)
+            continue;
+        dom::Element& element = elements_[*row.builds.control] = dom::byId(std::string(row.name));
+        complete = complete && element.exists();
+        if (row.builds.kind != ControlKind::PictureBox)
+            continue;
+        chartDescription_ = dom::byId(pageid::part(row.name, pageid::description));
+        const ControlSpec* caption = chartCaption(mainWindowControls());
+        const PixelPlace area = drawingArea(row);
+        chart_ = std::make_unique<SvgSurface>(
+            dom::byId(pageid::part(row.name, pageid::drawing)),
+            caption ? dom::byId(std::string(caption->name)) : dom::Element(), area.width, area.height);
+        complete = complete && chartDescription_.exists();
+    }
+    if (!complete)
+        return; // the page has said what it lacks; the window stays inert
     handlers_ = std::make_unique<MainWindowHandlers>(*this);
     bindEvents();
     windows_.removeAttribute("inert");
@@ -41,100 +62,60 @@ std::string PageWindow::decimalSeparator() const
     return *decimalSeparator_;
 }
 
-std::string PageWindow::text(Box box) const { return element(box).value(); }
-
-void PageWindow::setText(Box box, std::string_view text)
-{
-    element(box).setValue(text);
-    written_.emplace_back(box, std::string(text));
-}
-
-void PageWindow::setCaption(Button button, std::string_view caption) { element(button).setText(caption); }
-
-void PageWindow::setVisible(Control control, bool visible) { element(control).setHidden(!visible); }
-
 void PageWindow::setBackground(Box box, Rgb colour)
 {
-    element(box).setStyle("background-color", cssColour(colour));
+    elements_.at(box).setStyle("background-color", cssColour(colour));
 }
 
 std::optional<Option> PageWindow::selectedOption() const
 {
     for (const Option option : {Option::Option_M, Option::Option_FLD4})
-        if (element(option).is("checked"))
+        if (elements_.at(option).is("checked"))
             return option;
     return std::nullopt;
 }
-
-void PageWindow::describeChart(std::string_view description) { chartDescription_.setText(description); }
 
 void PageWindow::showAboutWindow()
 {
     about_.show([]() -> std::unique_ptr<AboutWindow> { return std::make_unique<AboutDialog>(); });
 }
 
-// As on the desktop, a mode is applied when its option becomes selected, not when a
-// selected option is clicked again.
-void PageWindow::onOption(Option option)
-{
-    if (selectedOption() != option || selected_ == option)
-        return;
-    selected_ = option;
-    handlers_->optionSelected(option);
-}
-
-// The results of a calculation are read out once, together, by a screen reader.
-void PageWindow::onCalculate()
-{
-    written_.clear();
-    handlers_->calculateClicked();
-    std::string summary;
-    for (const auto& [box, text] : written_) {
-        const AccessibleText* named = accessibleTextOf(box);
-        if (!summary.empty())
-            summary += ", ";
-        summary += std::string(named ? named->name : "") + " " + text;
-    }
-    written_.clear();
-    if (!summary.empty())
-        announcement_.setText(summary);
-}
-
+// Every event goes to the handlers as it comes; they decide what it does.
 void PageWindow::bindEvents()
 {
-    struct Binding {
-        const char* target;
-        em_mouse_callback_func callback;
-    };
-    const Binding bindings[] = {
-        {"#Command1",
-         [](int, const EmscriptenMouseEvent*, void* self) {
-             static_cast<PageWindow*>(self)->onCalculate();
-             return EM_FALSE;
-         }},
-        {"#Option_M",
-         [](int, const EmscriptenMouseEvent*, void* self) {
-             static_cast<PageWindow*>(self)->onOption(Option::Option_M);
-             return EM_FALSE;
-         }},
-        {"#Option_FLD4",
-         [](int, const EmscriptenMouseEvent*, void* self) {
-             static_cast<PageWindow*>(self)->onOption(Option::Option_FLD4);
-             return EM_FALSE;
-         }},
-        {"#Picture1",
-         [](int, const EmscriptenMouseEvent*, void* self) {
-             static_cast<PageWindow*>(self)->handlers_->chartClicked();
-             return EM_FALSE;
-         }},
-        {"#Mn_About",
-         [](int, const EmscriptenMouseEvent*, void* self) {
-             static_cast<PageWindow*>(self)->handlers_->aboutClicked();
-             return EM_FALSE;
-         }},
-    };
-    for (const Binding& binding : bindings)
-        emscripten_set_click_callback(binding.target, this, false, binding.callback);
+    for (const ControlSpec& row : mainWindowControls())
+        if (row.builds.control && takesFocus(row.builds.kind))
+            targets_.push_back({this, *row.builds.control});
+    for (Target& target : targets_) {
+        const std::string selector = "#" + std::string(nameOf(target.control));
+        emscripten_set_keydown_callback(selector.c_str(), &target, false, &Target::onKey);
+        emscripten_set_click_callback(selector.c_str(), &target, false, &Target::onClick);
+    }
+    emscripten_set_click_callback(("#" + std::string(pageid::aboutEntry)).c_str(), this, false,
+                                  [](int, const EmscriptenMouseEvent*, void* self) {
+                                      static_cast<PageWindow*>(self)->handlers_->aboutClicked();
+                                      return EM_FALSE;
+                                  });
+}
+
+// Stopped where the key does nothing.
+EM_BOOL PageWindow::Target::onKey(int, const EmscriptenKeyboardEvent* event, void* data)
+{
+    const Target& target = *static_cast<Target*>(data);
+    return target.window->handlers_->keyPressed(keyOf(*event), target.control) == KeyResponse::Nothing;
+}
+
+EM_BOOL PageWindow::Target::onClick(int, const EmscriptenMouseEvent* event, void* data)
+{
+    const Target& target = *static_cast<Target*>(data);
+    MainWindowHandlers& handlers = *target.window->handlers_;
+    if (const Option* option = std::get_if<Option>(&target.control))
+        handlers.optionSelected(*option);
+    else if (target.control == Control(Button::Command1))
+        handlers.calculateClicked();
+    else if (std::holds_alternative<Picture>(target.control)) // from the corner inside its border
+        handlers.chartClicked(event->targetX - pictureBorder, event->targetY - pictureBorder);
+    return EM_FALSE;
 }
 
 } // namespace velmora

@@ -72,6 +72,6 @@ test('a calculation can be run from the keyboard alone', async ({ page, velmora 
     await page.keyboard.press('ControlOrMeta+a');
     await page.keyboard.type('2');
     await pressUntil(velmora.button);
-    await page.keyboard.press('Enter');
+    await page.keyboard.press('Space');
     await expect(velmora.box('friction')).toHaveValue('0.305');
 });

@@ -68,7 +68,7 @@ for (const [how, close] of closers) {
 
 test('focus returns to the button when the message came from the keyboard', async ({ velmora }) => {
     await velmora.button.focus();
-    await velmora.page.keyboard.press('Enter');
+    await velmora.page.keyboard.press('Space');
     await expect(velmora.message).toBeVisible();
     await velmora.page.keyboard.press('Escape');
     await expect(velmora.message).toHaveCount(0);
