@@ -14,32 +14,6 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 
 bool usableGama(double gama) { return gama > 1.0 && std::isfinite(gama); }
 
-double FannoQuantities::*fieldOf(KnownQuantity known)
-{
-    switch (known) {
-    case KnownQuantity::M:
-        return &FannoQuantities::M;
-    case KnownQuantity::FLD4Subsonic:
-    case KnownQuantity::FLD4Supersonic:
-        return &FannoQuantities::FLD4;
-    case KnownQuantity::TTstar:
-        return &FannoQuantities::TTstar;
-    case KnownQuantity::PPstar:
-        return &FannoQuantities::PPstar;
-    case KnownQuantity::RoRostar:
-        return &FannoQuantities::RoRostar;
-    case KnownQuantity::VVstar:
-        return &FannoQuantities::VVstar;
-    case KnownQuantity::PoPostarSubsonic:
-    case KnownQuantity::PoPostarSupersonic:
-        return &FannoQuantities::PoPostar;
-    case KnownQuantity::EntropySubsonic:
-    case KnownQuantity::EntropySupersonic:
-        return &FannoQuantities::entropy;
-    }
-    return &FannoQuantities::M;
-}
-
 // True where the value's Mach number lies below 1. T/T*, p/p* and ρ/ρ* fall as M rises
 // and V/V* rises, each through 1 at M = 1.
 bool subsonic(KnownQuantity known, double value)
@@ -80,8 +54,7 @@ bool growsAwayFromSonic(KnownQuantity known, bool sub)
 // reaching 0 or ∞) means the value's Mach number lies beyond the doubles.
 std::optional<double> invert(KnownQuantity known, double value, double gama, const QuantityRange& range)
 {
-    const auto field = fieldOf(known);
-    const auto at = [&](double M) { return fannoQuantities(gama, M).*field; };
+    const auto at = [&](double M) { return valueOf(known, fannoQuantities(gama, M)); };
     const bool sub = subsonic(known, value);
     const bool grows = growsAwayFromSonic(known, sub);
     const auto reached = [&](double q) { return grows ? q >= value : q <= value; };
@@ -143,6 +116,32 @@ bool allFinite(const FannoQuantities& q)
         if (!std::isfinite(v))
             return false;
     return true;
+}
+
+double valueOf(KnownQuantity known, const FannoQuantities& q)
+{
+    switch (known) {
+    case KnownQuantity::M:
+        return q.M;
+    case KnownQuantity::FLD4Subsonic:
+    case KnownQuantity::FLD4Supersonic:
+        return q.FLD4;
+    case KnownQuantity::TTstar:
+        return q.TTstar;
+    case KnownQuantity::PPstar:
+        return q.PPstar;
+    case KnownQuantity::RoRostar:
+        return q.RoRostar;
+    case KnownQuantity::VVstar:
+        return q.VVstar;
+    case KnownQuantity::PoPostarSubsonic:
+    case KnownQuantity::PoPostarSupersonic:
+        return q.PoPostar;
+    case KnownQuantity::EntropySubsonic:
+    case KnownQuantity::EntropySupersonic:
+        return q.entropy;
+    }
+    return q.M;
 }
 
 bool QuantityRange::contains(double value) const

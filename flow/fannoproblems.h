@@ -52,6 +52,9 @@ enum class KnownQuantity {
     EntropySupersonic,
 };
 
+// The field of q that the known quantity names.
+[[nodiscard]] double valueOf(KnownQuantity known, const FannoQuantities& q);
+
 // The values a known quantity takes for one γ: above low (or from it, where lowIncluded)
 // and below high, which no value reaches (+∞ where there is no upper bound).
 struct QuantityRange {
