@@ -1,14 +1,23 @@
 #include "flow/fannoproblems.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <optional>
 
 namespace velmora {
 
 namespace {
+
+// std::bit_cast, which Debian 12's emscripten lacks.
+template <typename To, typename From> To bitsOf(const From& from)
+{
+    static_assert(sizeof(To) == sizeof(From));
+    To to;
+    std::memcpy(&to, &from, sizeof to);
+    return to;
+}
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
@@ -76,13 +85,13 @@ std::optional<double> invert(KnownQuantity known, double value, double gama, con
     // Positive doubles are ordered as their bit patterns: halving the distance between the
     // patterns ends at adjacent doubles within 64 steps.
     for (;;) {
-        const std::uint64_t a = std::bit_cast<std::uint64_t>(before);
-        const std::uint64_t b = std::bit_cast<std::uint64_t>(beyond);
+        const std::uint64_t a = bitsOf<std::uint64_t>(before);
+        const std::uint64_t b = bitsOf<std::uint64_t>(beyond);
         const std::uint64_t low = a < b ? a : b;
         const std::uint64_t distance = a < b ? b - a : a - b;
         if (distance <= 1)
             break;
-        const double mid = std::bit_cast<double>(low + distance / 2);
+        const double mid = bitsOf<double>(low + distance / 2);
         const double q = at(mid);
         if (!std::isfinite(q))
             return std::nullopt;

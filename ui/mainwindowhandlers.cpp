@@ -7,6 +7,7 @@
 #include "ui/placement.h"
 
 #include <string>
+#include <variant>
 
 namespace velmora {
 
@@ -48,6 +49,16 @@ void MainWindowHandlers::chartClicked(double x, double y)
 }
 
 void MainWindowHandlers::aboutClicked() { window_.showAboutWindow(); }
+
+void MainWindowHandlers::clicked(const Control& control, double x, double y)
+{
+    if (const Option* option = std::get_if<Option>(&control))
+        optionSelected(*option);
+    else if (control == Control(Button::Command1))
+        calculateClicked();
+    else if (std::holds_alternative<Picture>(control))
+        chartClicked(x, y);
+}
 
 KeyResponse MainWindowHandlers::keyPressed(Key key, const Control& focused) const
 {

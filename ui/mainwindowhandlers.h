@@ -30,6 +30,9 @@ public:
     // the caption over the drawing runs nothing.
     void chartClicked(double x, double y);
     void aboutClicked();
+    // A click on any control, for a binding whose controls report their clicks alike: each
+    // goes where its kind says, (x, y) as chartClicked takes it.
+    void clicked(const Control& control, double x, double y);
     // A key pressed in the control that has the focus.
     [[nodiscard]] KeyResponse keyPressed(Key key, const Control& focused) const;
 

@@ -5,8 +5,7 @@
 namespace velmora {
 
 AboutDialog::AboutDialog()
-    : dialog_(dom::byId(pageid::aboutWindow)),
-      close_(dom::byId(pageid::part(pageid::aboutWindow, pageid::close)))
+    : dialog_(pageid::aboutWindow), close_(pageid::part(pageid::aboutWindow, pageid::close))
 {
     close_.listen(
         "click", [](void* dialog) { static_cast<dom::Element*>(dialog)->call("close"); }, &dialog_);

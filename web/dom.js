@@ -26,18 +26,10 @@ const velmoraLibrary = {
         return 0;
     },
 
-    // Copies a property's text (the focused element's id without an id) into to, if it fits
-    // in size bytes; returns the bytes it needs.
-    velmora_get: function (id, property, to, size) {
-        const element = id ? velmoraElement(id) : document.activeElement;
-        const text = element ? String(element[UTF8ToString(property)]) : '';
-        stringToUTF8(text, to, size);
-        return lengthBytesUTF8(text) + 1;
-    },
-
-    velmora_is: function (id, property) {
+    // A property as text, in memory the program frees.
+    velmora_get: function (id, property) {
         const element = velmoraElement(id);
-        return element && element[UTF8ToString(property)] ? 1 : 0;
+        return stringToNewUTF8(element ? String(element[UTF8ToString(property)]) : '');
     },
 
     // What a change sets: a property to text or to true or false, an attribute (no value
@@ -84,16 +76,16 @@ const velmoraLibrary = {
             svg.appendChild(shape);
     },
 
-    velmora_decimal_separator: function (to, size) {
+    velmora_decimal_separator: function () {
         const decimal = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
             .find((part) => part.type === 'decimal');
-        stringToUTF8(decimal ? decimal.value : '.', to, size);
+        return stringToNewUTF8(decimal ? decimal.value : '.');
     },
 };
 
 // Every call may use every helper. The string helpers are the runtime's own in older
 // emscripten, and library functions, which must be named, in newer ones.
-const velmoraRuntime = ['$UTF8ToString', '$stringToUTF8', '$lengthBytesUTF8', '$getWasmTableEntry']
+const velmoraRuntime = ['$UTF8ToString', '$stringToNewUTF8', '$getWasmTableEntry']
     .filter((name) => name in LibraryManager.library);
 velmoraLibrary.$velmoraElement__deps = velmoraRuntime;
 for (const name of Object.keys(velmoraLibrary))

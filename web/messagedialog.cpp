@@ -5,8 +5,8 @@
 namespace velmora {
 
 PageMessageDialog::PageMessageDialog()
-    : dialog_(dom::byId(pageid::message)), text_(dom::byId(pageid::part(pageid::message, pageid::text))),
-      ok_(dom::byId(pageid::part(pageid::message, pageid::ok)))
+    : dialog_(pageid::message), text_(pageid::part(pageid::message, pageid::text)),
+      ok_(pageid::part(pageid::message, pageid::ok))
 {
     ok_.listen(
         "click", [](void* queue) { static_cast<MessageQueue*>(queue)->okClicked(); }, &queue_);
@@ -15,19 +15,11 @@ PageMessageDialog::PageMessageDialog()
         "close", [](void* queue) { static_cast<MessageQueue*>(queue)->closed(); }, &queue_);
 }
 
-void PageMessageDialog::open(std::string_view text, bool first)
+// Opened modal, the dialog takes the focus to its one button.
+void PageMessageDialog::open(std::string_view text, bool)
 {
-    if (first)
-        focusBefore_ = dom::focused();
-    text_.setText(std::string(text));
+    text_.set("textContent", text);
     dialog_.call("showModal");
-    ok_.call("focus");
-}
-
-void PageMessageDialog::finished()
-{
-    focusBefore_.call("focus");
-    focusBefore_ = dom::Element();
 }
 
 } // namespace velmora

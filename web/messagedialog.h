@@ -6,9 +6,8 @@
 namespace velmora {
 
 // The page's modal message dialog titled "Velmora", with the text and one OK button, and
-// the queue of messages it shows (ui/messagequeue.h). A page cannot wait inside a call for
-// the answer, so a message returns at once: nothing that follows one depends on the answer.
-// The dialog reports its every closing, whatever closed it.
+// the queue of messages it shows (ui/messagequeue.h): a page cannot wait inside a call for
+// the answer, so a message returns at once. The dialog reports its every closing.
 class PageMessageDialog final : public MessageDialog {
 public:
     PageMessageDialog();
@@ -20,13 +19,12 @@ public:
 
     void open(std::string_view text, bool first) override;
     void close() override { dialog_.call("close"); }
-    void finished() override;
+    void finished() override {} // the dialog gives the focus back as it closes
 
 private:
     dom::Element dialog_;
     dom::Element text_;
     dom::Element ok_;
-    dom::Element focusBefore_;
     MessageQueue queue_{*this};
 };
 

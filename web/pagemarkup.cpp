@@ -133,7 +133,13 @@ void writeControls(Markup& markup)
                 withNamed({{"class", rowClasses("picture", *row)}, {"role", "img"}, {"tabindex", "0"}});
             picture.push_back({"aria-describedby", description});
             markup.open("div", picture);
-            markup.element("svg", {{"id", pageid::part(id, pageid::drawing)}, {"aria-hidden", "true"}});
+            const PixelPlace area = drawingArea(*row);
+            const std::string width = std::to_string(area.width), height = std::to_string(area.height);
+            markup.element("svg", {{"id", pageid::part(id, pageid::drawing)},
+                                   {"aria-hidden", "true"},
+                                   {"viewBox", "0 0 " + width + " " + height},
+                                   {"width", width},
+                                   {"height", height}});
             for (const ControlSpec* inside : rowsInside(table, row->name))
                 writeLabel(markup, *inside, std::string(inside->name), placeInContainer(table, *inside));
             markup.close("div");
