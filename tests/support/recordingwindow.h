@@ -35,17 +35,18 @@ public:
             }
     }
 
-    // The user's actions, each reported to the handlers as a toolkit reports it: a click
-    // on an option selects it, whether or not it was selected already.
+    // The user's actions, each reported to the handlers as the page reports it, a click on
+    // a control alike for every control: a click on an option selects it, whether or not it
+    // was selected already.
     void choose(Option option)
     {
         selected_ = option;
-        handlers.optionSelected(option);
+        handlers.clicked(option, 0.0, 0.0);
     }
     void type(Box box, const std::string& text) { texts_[box] = text; }
-    void calculate() { handlers.calculateClicked(); }
+    void calculate() { handlers.clicked(Button::Command1, 0.0, 0.0); }
     // At (x, y) pixels in the drawing area; by default its middle, away from the caption.
-    void clickChart(double x = 120.0, double y = 85.0) { handlers.chartClicked(x, y); }
+    void clickChart(double x = 120.0, double y = 85.0) { handlers.clicked(Picture::Picture1, x, y); }
     // A key in the focused control, done as the toolkit does what the handlers answer.
     KeyResponse press(Key key, const Control& focused)
     {
