@@ -55,7 +55,9 @@ test('arrow keys move the option and switch the mode', async ({ page, velmora })
     await expect(velmora.box('friction')).toBeHidden();
 });
 
-test('a calculation can be run from the keyboard alone', async ({ page, velmora }) => {
+test('a calculation can be run from the keyboard alone', async ({ page, velmora, browserName }) => {
+    test.skip(browserName === '_bidiFirefox',
+        'headless Firefox over BiDi: the page has no system focus, so Space does not press a focused button');
     await velmora.box('gamma').focus();
     const pressUntil = async (locator) => {
         for (let step = 0; step < 20; ++step) {

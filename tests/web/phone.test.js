@@ -16,6 +16,13 @@ test.use({
     hasTouch: true,
 });
 
+// Playwright's tap over WebDriver BiDi reaches Firefox's page as no click (firefox-esr 153):
+// the taps are tried in Chromium, and the fitting in both.
+test.beforeEach(({ browserName }, testInfo) => {
+    test.skip(browserName === '_bidiFirefox' && /tap/.test(testInfo.title),
+        'Firefox over BiDi: a tap does not reach the page as a click');
+});
+
 test('the whole main window is in view with no sideways scrolling', async ({ page, velmora }) => {
     await expect(velmora.window).toBeInViewport({ ratio: 1 });
     const widths = await page.evaluate(() => ({
