@@ -21,6 +21,7 @@ test('after one visit the page works with the server gone', async ({ page, serve
 
 test.describe(() => {
     test.use({ allowErrors: true });
+
     test('without velmora.wasm the page says so in plain text and shows no controls',
          async ({ page, serveSite }) => {
              const server = await serveSite({ missing: 'velmora.wasm' });
@@ -43,6 +44,8 @@ test('the page loads with no missing file when everything is served', async ({ p
     page.on('response', (response) => { if (response.status() >= 400) failed.push(response.url()); });
     page.on('requestfailed', (request) => failed.push(request.url()));
     await new Velmora(page).open(server.url);
+    // Until every file the page asks for, the service worker's too, has been answered.
+    // eslint-disable-next-line playwright/no-networkidle
     await page.waitForLoadState('networkidle');
     expect(failed).toEqual([]);
 });

@@ -12,6 +12,7 @@ for (const s of cases) {
     // Option 4fL*/D shows and marks both Mach numbers, subsonic and supersonic.
     const both = s.option === 'friction';
     const markers = both ? 2 : 1;
+
     test(`${s.name} gives the results, the ratio boxes and ${markers} marker(s)`, async ({ velmora }) => {
         await enact(velmora, s);
         await expectBoxes(velmora, s);
