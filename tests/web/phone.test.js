@@ -67,3 +67,15 @@ test('About opens with a tap and closes with a tap', async ({ velmora }) => {
     await velmora.about.getByRole('button', { name: 'Close', exact: true }).tap();
     await expect(velmora.about).toHaveCount(0);
 });
+
+test('a tap on the chart marks the sonic point, and one on its caption runs nothing', async ({ velmora }) => {
+    await velmora.radio('M').tap();
+    await typeOnScreen(velmora, 'mach', '2');
+    await velmora.button.tap();
+    const marked = 'γ = 1.4; marked: M = 2, 4fL*/D = 0.305';
+    await expect(velmora.chart).toHaveAccessibleDescription(marked);
+    await velmora.chart.getByText('4 f L*/D', { exact: true }).tap();
+    await expect(velmora.chart).toHaveAccessibleDescription(marked);
+    await velmora.chart.tap();
+    await expect(velmora.chart).toHaveAccessibleDescription('γ = 1.4; marked: M = 1, 4fL*/D = 0');
+});
