@@ -30,6 +30,22 @@ test.describe(() => {
              for (const role of ['textbox', 'radio', 'button', 'menuitem'])
                  await expect(page.getByRole(role), role).toHaveCount(0);
          });
+
+    // A page that lost an element the program needs (an edited or half-copied site).
+    test('a page without an element of the program says so once and computes nothing',
+         async ({ page, server, errors }) => {
+             await page.route(server.url, async (route) => {
+                 const response = await route.fetch();
+                 const body = (await response.text()).replace('id="Text_FLD4"', 'id="renamed"');
+                 await route.fulfill({ response, body });
+             });
+             await page.goto(server.url);
+             const said = 'Velmora cannot start: this page has no element "Text_FLD4".';
+             await expect(page.getByText(said)).toBeVisible({ timeout: 15_000 });
+             await expect(page.locator('[inert]')).not.toHaveCount(0);
+             expect(errors.filter((line) => line.includes(said))).toHaveLength(1);
+             expect(errors.filter((line) => !line.includes(said))).toEqual([]);
+         });
 });
 
 test('a browser without WebAssembly is told so in the page', async ({ page, server }) => {
