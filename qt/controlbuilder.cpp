@@ -8,6 +8,7 @@
 #include "qt/wrappingbutton.h"
 #include "ui/placement.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,8 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent)
         return new QRadioButton(text, parent);
     case ControlKind::PictureBox:
         return new PictureBox(parent);
+    case ControlKind::ComboBox:
+        return new QComboBox(parent);
     }
     return nullptr;
 }

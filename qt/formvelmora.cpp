@@ -151,4 +151,6 @@ bool Form_Velmora::eventFilter(QObject* watched, QEvent* event)
 
 void Form_Velmora::showAboutWindow() { velmora::showAboutWindow(about_); }
 
+void Form_Velmora::showProblemsWindow() {} // the window is bound next
+
 } // namespace velmora

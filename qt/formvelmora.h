@@ -42,6 +42,7 @@ public:
     void announce(std::string_view words) override;
     Messenger& messenger() override { return messenger_; }
     void showAboutWindow() override;
+    void showProblemsWindow() override;
 
 protected:
     // Each key a control receives goes to the window's behaviour, which may stop it.

@@ -8,6 +8,8 @@ namespace velmora {
 
 inline constexpr const char* applicationTitle = "Velmora"; // every message box's title
 inline constexpr const char* aboutCaption = "About";       // the menu entry and the About window's title
+inline constexpr const char* problemsCaption = "Problems"; // the menu entry of the Fanno problems window
+inline constexpr const char* problemsTitle = "Fanno problems";
 
 inline constexpr const char* chooseInputParameter = "choose an input parameter";
 // A message, and Command1's caption once an option is chosen.

@@ -130,11 +130,13 @@ public:
     void announce(std::string_view words) override { announcements.emplace_back(words); }
     Messenger& messenger() override { return messages; }
     void showAboutWindow() override { ++aboutShown; }
+    void showProblemsWindow() override { ++problemsShown; }
 
     std::string separator = ".";
     RecordingSurface surface;
     MessageRecorder messages;
     int aboutShown = 0;
+    int problemsShown = 0;
     std::vector<std::string> announcements;
 
 private:
