@@ -61,6 +61,17 @@ PictureBox* BuiltControls::picture(Picture picture) const
     return static_cast<PictureBox*>(widget(picture));
 }
 
+QPushButton* BuiltControls::button(ProblemsButton button) const
+{
+    return static_cast<QPushButton*>(widget(button));
+}
+QLineEdit* BuiltControls::box(ProblemsBox box) const { return static_cast<QLineEdit*>(widget(box)); }
+QComboBox* BuiltControls::choice(Choice choice) const { return static_cast<QComboBox*>(widget(choice)); }
+PictureBox* BuiltControls::picture(ProblemsPicture picture) const
+{
+    return static_cast<PictureBox*>(widget(picture));
+}
+
 std::optional<Control> BuiltControls::controlOf(const QObject* widget) const
 {
     for (const auto& [control, built] : widgets_)
@@ -109,6 +120,17 @@ BuiltControls buildControls(QWidget* client, std::span<const ControlSpec> table)
     if (!order.empty())
         byName.at(order.front()->name)->setFocus();
     return controls;
+}
+
+void nameForAssistiveTechnology(const BuiltControls& controls, std::span<const AccessibleText> texts)
+{
+    for (const AccessibleText& t : texts) {
+        QWidget* control = controls.widget(t.control);
+        control->setAccessibleName(fromUtf8(t.name));
+        control->setToolTip(fromUtf8(t.name));
+        if (!t.description.empty())
+            control->setAccessibleDescription(fromUtf8(t.description));
+    }
 }
 
 } // namespace velmora
