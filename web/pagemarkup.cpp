@@ -148,6 +148,7 @@ void writeControls(Markup& markup)
         }
         case ControlKind::Frame:
         case ControlKind::Label:
+        case ControlKind::ComboBox: // the main window has none
             break;
         }
     }

@@ -49,6 +49,7 @@ public:
     void announce(std::string_view words) override { announcement_.set("textContent", words); }
     Messenger& messenger() override { return messages_.messenger(); }
     void showAboutWindow() override;
+    void showProblemsWindow() override {} // the page's problems window comes next
 
     struct Target { // where a control's events find their way back
         MainWindowHandlers* handlers;
