@@ -54,15 +54,22 @@ const closers = [
     ['OK', (velmora) => velmora.message.getByRole('button', { name: 'OK', exact: true }).click()],
     ['Enter', (velmora) => velmora.page.keyboard.press('Enter')],
     ['Escape', (velmora) => velmora.page.keyboard.press('Escape')],
+    // What a phone's back gesture or the browser's own close request does: the dialog shuts
+    // past the program.
+    ['the browser', (velmora) => velmora.message.evaluate((dialog) => dialog.close())],
 ];
 
 for (const [how, close] of closers) {
-    test(`${how} closes a message and focus returns to the clicked button`, async ({ velmora }) => {
+    test(`${how} closes a message, focus returns to the clicked button and the next message shows`, async ({ page, velmora }) => {
+        const shown = await countShownMessages(page);
         await velmora.calculate();
         await expect(velmora.message).toBeVisible();
         await close(velmora);
         await expect(velmora.message).toHaveCount(0);
         await expect(velmora.button).toBeFocused();
+        await velmora.calculate();
+        await expect(velmora.message).toBeVisible();
+        expect(await shown()).toBe(2);
     });
 }
 

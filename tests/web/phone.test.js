@@ -16,6 +16,13 @@ test.use({
     hasTouch: true,
 });
 
+// Playwright's tap over WebDriver BiDi reaches Firefox's page as no click (firefox-esr 153):
+// the taps are tried in Chromium, and the fitting in both.
+test.beforeEach(({ browserName }, testInfo) => {
+    test.skip(browserName === '_bidiFirefox' && /tap/.test(testInfo.title),
+        'Firefox over BiDi: a tap does not reach the page as a click');
+});
+
 test('the whole main window is in view with no sideways scrolling', async ({ page, velmora }) => {
     await expect(velmora.window).toBeInViewport({ ratio: 1 });
     const widths = await page.evaluate(() => ({
@@ -59,4 +66,16 @@ test('About opens with a tap and closes with a tap', async ({ velmora }) => {
     await expect(velmora.about).toBeVisible();
     await velmora.about.getByRole('button', { name: 'Close', exact: true }).tap();
     await expect(velmora.about).toHaveCount(0);
+});
+
+test('a tap on the chart marks the sonic point, and one on its caption runs nothing', async ({ velmora }) => {
+    await velmora.radio('M').tap();
+    await typeOnScreen(velmora, 'mach', '2');
+    await velmora.button.tap();
+    const marked = 'γ = 1.4; marked: M = 2, 4fL*/D = 0.305';
+    await expect(velmora.chart).toHaveAccessibleDescription(marked);
+    await velmora.chart.getByText('4 f L*/D', { exact: true }).tap();
+    await expect(velmora.chart).toHaveAccessibleDescription(marked);
+    await velmora.chart.tap();
+    await expect(velmora.chart).toHaveAccessibleDescription('γ = 1.4; marked: M = 1, 4fL*/D = 0');
 });

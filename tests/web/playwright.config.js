@@ -1,4 +1,4 @@
-// Playwright Test settings for the page tests: Debian's Chromium, headless, the built
+// Playwright Test settings for the page tests: Debian's Chromium and Firefox ESR, headless, the built
 // site from VELMORA_SITE (default build-web/site), results under the build folder.
 // Each test serves the site itself (fixtures.js), so there is no webServer here.
 'use strict';
@@ -19,19 +19,35 @@ module.exports = defineConfig({
     workers: 2,
     retries: 0,
     forbidOnly: true,
-    reporter: 'list',
+    reporter: [['list'], ['./skipreasons.js']],
     timeout: 30_000,
     expect: { timeout: 5_000 },
     use: {
-        browserName: 'chromium',
         headless: true,
         locale: 'en-US',
         viewport: { width: 1280, height: 800 },
-        launchOptions: {
-            executablePath: process.env.VELMORA_CHROMIUM || '/usr/bin/chromium',
-            args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage'],
-        },
         trace: 'retain-on-failure',
         screenshot: 'only-on-failure',
     },
+    // Debian's own browsers, none downloaded: Chromium through its DevTools, Firefox ESR
+    // through WebDriver BiDi (Playwright's browser type for a stock Firefox).
+    projects: [
+        {
+            name: 'chromium',
+            use: {
+                browserName: 'chromium',
+                launchOptions: {
+                    executablePath: process.env.VELMORA_CHROMIUM || '/usr/bin/chromium',
+                    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage'],
+                },
+            },
+        },
+        {
+            name: 'firefox',
+            use: {
+                browserName: '_bidiFirefox',
+                launchOptions: { executablePath: process.env.VELMORA_FIREFOX || '/usr/bin/firefox-esr' },
+            },
+        },
+    ],
 });
