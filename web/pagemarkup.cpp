@@ -9,7 +9,9 @@
 #include "web/pageids.h"
 
 #include <map>
+#include <span>
 #include <string>
+#include <variant>
 
 namespace velmora {
 
@@ -30,40 +32,62 @@ Attributes boxAttributes(const ControlSpec& row)
             {"value", std::string(row.text)}};
 }
 
+// The element id of a control of a window's table: its row's name, after the window's own
+// id where the window shares names with the main window.
+std::string elementId(std::string_view window, std::string_view name)
+{
+    return window.empty() ? std::string(name) : pageid::part(window, name);
+}
+
+// A result box is read-only: the keyboard and a screen reader still reach it.
+bool readOnly(const ControlSpec& row)
+{
+    const auto* box = row.builds.control ? std::get_if<ProblemsBox>(&*row.builds.control) : nullptr;
+    return box && !takesInput(*box);
+}
+
 // Every control is placed in the client area itself, whatever frame it is drawn in, so
 // that the document's order can be the desktop's tab order: the frames and labels first,
 // beneath everything, then the controls that take focus in ascending tab index. Only the
-// options stay inside their frame, the radio group named by its caption. Every element
-// has its row's name as its id.
-void writeControls(Markup& markup)
+// options stay inside their frame, the radio group named by its caption; a frame with a
+// caption and no options is drawn with it. Every element has its row's name as its id,
+// after window's where it is given.
+void writeControls(Markup& markup, std::span<const ControlSpec> table, std::string_view window = {})
 {
-    const std::span<const ControlSpec> table = mainWindowControls();
     const ControlSpec* const chartLabel = chartCaption(table);
     const auto inClient = [&](const ControlSpec& row) { return rowCss(row, placeInClient(table, row)); };
+    const auto idOf = [&](std::string_view name) { return elementId(window, name); };
     std::map<std::string_view, const ControlSpec*> groups; // frames with a caption: radio groups
+    for (const ControlSpec& row : table)
+        if (row.builds.kind == ControlKind::OptionButton)
+            for (const ControlSpec& frame : table)
+                if (frame.name == row.container && frame.builds.kind == ControlKind::Frame &&
+                    !frame.text.empty())
+                    groups.emplace(frame.name, &frame);
 
     for (const ControlSpec& row : table) {
         if (takesFocus(row.builds.kind) || &row == chartLabel) // the chart's caption goes with the chart
             continue;
-        if (row.builds.kind == ControlKind::Frame && !row.text.empty()) {
-            groups.emplace(row.name, &row); // written with its first option
-            continue;
-        }
+        if (groups.count(row.name))
+            continue; // written with its first option
         // The boxes carry full names; the labels beside them are for the eye.
         if (row.builds.kind == ControlKind::Frame) {
-            markup.element("div", {{"class", rowClasses("frame", row)},
-                                   {"id", std::string(row.name)},
-                                   {"aria-hidden", "true"}});
-            markup.style(std::string(row.name), inClient(row));
+            const std::string id = idOf(row.name);
+            markup.open("div", {{"class", rowClasses(row.text.empty() ? "frame" : "frame captioned", row)},
+                                {"id", id},
+                                {"aria-hidden", "true"}});
+            if (!row.text.empty())
+                markup.element("span", {{"class", "frame-caption"}}, row.text);
+            markup.close("div");
+            markup.style(id, inClient(row));
         } else {
-            writeLabel(markup, row, std::string(row.name), placeInClient(table, row),
-                       {{"aria-hidden", "true"}});
+            writeLabel(markup, row, idOf(row.name), placeInClient(table, row), {{"aria-hidden", "true"}});
         }
     }
 
     const ControlSpec* openGroup = nullptr;
     for (const ControlSpec* row : tabOrder(table)) {
-        const std::string id(row->name);
+        const std::string id = idOf(row->name);
         const auto group = groups.find(row->container);
         const ControlSpec* ownGroup =
             row->builds.kind == ControlKind::OptionButton && group != groups.end() ? group->second : nullptr;
@@ -72,7 +96,7 @@ void writeControls(Markup& markup)
             openGroup = nullptr;
         }
         if (ownGroup && !openGroup) {
-            const std::string groupId(ownGroup->name);
+            const std::string groupId = idOf(ownGroup->name);
             markup.open("fieldset", {{"class", rowClasses("frame group", *ownGroup)},
                                      {"id", groupId},
                                      {"role", "radiogroup"},
@@ -103,10 +127,14 @@ void writeControls(Markup& markup)
         };
 
         switch (row->builds.kind) {
-        case ControlKind::TextBox:
-            markup.open("input", withNamed(boxAttributes(*row)));
+        case ControlKind::TextBox: {
+            Attributes box = withNamed(boxAttributes(*row));
+            if (readOnly(*row))
+                box.push_back({"readonly", ""});
+            markup.open("input", box);
             markup.style(id, inClient(*row));
             break;
+        }
         case ControlKind::CommandButton:
             markup.element("button", withNamed({{"class", rowClasses("command", *row)}, {"type", "button"}}),
                            row->text);
@@ -125,6 +153,15 @@ void writeControls(Markup& markup)
             markup.style(optionId, ownGroup ? rowCss(*row, placeInContainer(table, *row)) : inClient(*row));
             break;
         }
+        case ControlKind::ComboBox: {
+            // A native choice, which a phone shows in its own picker.
+            markup.open("select", withNamed({{"class", rowClasses("choice", *row)}}));
+            for (const KnownQuantityEntry& entry : knownQuantityEntries())
+                markup.element("option", {}, entry.text);
+            markup.close("select");
+            markup.style(id, inClient(*row));
+            break;
+        }
         case ControlKind::PictureBox: {
             // Described by what the chart shows, which changes with every calculation.
             const std::string description = pageid::part(id, pageid::description);
@@ -141,14 +178,13 @@ void writeControls(Markup& markup)
                                    {"width", width},
                                    {"height", height}});
             for (const ControlSpec* inside : rowsInside(table, row->name))
-                writeLabel(markup, *inside, std::string(inside->name), placeInContainer(table, *inside));
+                writeLabel(markup, *inside, idOf(inside->name), placeInContainer(table, *inside));
             markup.close("div");
             markup.style(id, inClient(*row));
             break;
         }
         case ControlKind::Frame:
         case ControlKind::Label:
-        case ControlKind::ComboBox: // the main window has none
             break;
         }
     }
@@ -156,33 +192,53 @@ void writeControls(Markup& markup)
         markup.close("fieldset");
 }
 
-// Closed until the menu opens it, beside the main window (below it where the screen is
-// narrow). Its labels' names are the main window's too: their ids say which window.
-void writeAboutWindow(Markup& markup)
+// A window of its own, not modal, closed until the menu opens it: beside the main window
+// (below it where the screen is narrow), with its title and a button that closes it.
+// Its ids follow the window's, since its controls' names are the main window's too.
+void openDialog(Markup& markup, const std::string& window, std::string_view classes, std::string_view title,
+                int width, int height, const std::string& background = {})
 {
-    const std::string about(pageid::aboutWindow);
-    markup.open(
-        "dialog",
-        {{"class", "window about"}, {"id", about}, {"aria-labelledby", pageid::part(about, pageid::title)}});
+    markup.open("dialog", {{"class", "window " + std::string(classes)},
+                           {"id", window},
+                           {"aria-labelledby", pageid::part(window, pageid::title)}});
     markup.open("div", {{"class", "title-bar"}});
-    markup.element("h2", {{"class", "title"}, {"id", pageid::part(about, pageid::title)}}, aboutCaption);
+    markup.element("h2", {{"class", "title"}, {"id", pageid::part(window, pageid::title)}}, title);
     markup.element("button",
                    {{"class", "close"},
-                    {"id", pageid::part(about, pageid::close)},
+                    {"id", pageid::part(window, pageid::close)},
                     {"type", "button"},
                     {"aria-label", "Close"}},
                    "×");
     markup.close("div");
-    markup.open("div", {{"class", "client about-client"}, {"id", pageid::part(about, pageid::client)}});
+    const std::string client = pageid::part(window, pageid::client);
+    markup.open("div", {{"class", "client " + std::string(classes) + "-client"}, {"id", client}});
     // In the flow of the dialog, not placed in it as the controls are.
-    markup.style(pageid::part(about, pageid::client),
-                 "position:relative;width:" + std::to_string(pixelsFromTwips(aboutWindowWidth)) +
-                     "px;height:" + std::to_string(pixelsFromTwips(aboutWindowHeight)) +
-                     "px;background-color:" + cssColour(aboutBackground) + ";");
-    for (const ControlSpec& row : aboutWindowControls())
-        writeLabel(markup, row, pageid::part(about, row.name), placeInContainer(aboutWindowControls(), row));
+    markup.style(client, "position:relative;width:" + std::to_string(pixelsFromTwips(width)) +
+                             "px;height:" + std::to_string(pixelsFromTwips(height)) + "px;" + background);
+}
+
+void closeDialog(Markup& markup)
+{
     markup.close("div");
     markup.close("dialog");
+}
+
+void writeAboutWindow(Markup& markup)
+{
+    const std::string about(pageid::aboutWindow);
+    openDialog(markup, about, "about", aboutCaption, aboutWindowWidth, aboutWindowHeight,
+               "background-color:" + cssColour(aboutBackground) + ";");
+    for (const ControlSpec& row : aboutWindowControls())
+        writeLabel(markup, row, pageid::part(about, row.name), placeInContainer(aboutWindowControls(), row));
+    closeDialog(markup);
+}
+
+void writeProblemsWindow(Markup& markup)
+{
+    openDialog(markup, pageid::problemsWindow, "problems", problemsTitle, problemsWindowWidth,
+               problemsWindowHeight);
+    writeControls(markup, problemsWindowControls(), pageid::problemsWindow);
+    closeDialog(markup);
 }
 
 } // namespace
@@ -208,14 +264,21 @@ Markup pageMarkup()
                     {"type", "button"},
                     {"role", "menuitem"}},
                    aboutCaption);
+    markup.element("button",
+                   {{"class", "menu-entry"},
+                    {"id", std::string(pageid::problemsEntry)},
+                    {"type", "button"},
+                    {"role", "menuitem"}},
+                   problemsCaption);
     markup.close("div");
     markup.open("div", {{"class", "client"}, {"id", part(main, pageid::client)}});
     markup.style(part(main, pageid::client),
                  placementCss(0, 0, pixelsFromTwips(mainWindowWidth), pixelsFromTwips(mainWindowHeight)));
-    writeControls(markup);
+    writeControls(markup, mainWindowControls());
     markup.close("div");
     markup.close("section");
     writeAboutWindow(markup);
+    writeProblemsWindow(markup);
     markup.close("div");
 
     markup.open("dialog", {{"class", "window message"},
