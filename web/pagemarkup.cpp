@@ -8,10 +8,13 @@
 #include "web/markup.h"
 #include "web/pageids.h"
 
+#include <algorithm>
 #include <map>
 #include <span>
 #include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace velmora {
 
@@ -223,6 +226,120 @@ void closeDialog(Markup& markup)
     markup.close("dialog");
 }
 
+// On a screen narrower than the window, its frames stand one below the other at the first
+// one's left, and what lies below them follows, no wider than the first: the chart keeps
+// its proportions. A phone shows the whole window so, without sideways scrolling. These
+// are the places that change, in the client area, and the client area's size.
+struct NarrowLayout {
+    std::map<const ControlSpec*, PixelPlace> places;
+    int width = 0, height = 0;
+};
+
+const ControlSpec* topLevelOf(std::span<const ControlSpec> table, const ControlSpec& row)
+{
+    const ControlSpec* top = &row;
+    while (!top->container.empty()) {
+        const ControlSpec* outer = nullptr;
+        for (const ControlSpec& candidate : table)
+            if (candidate.name == top->container)
+                outer = &candidate;
+        if (!outer)
+            break;
+        top = outer;
+    }
+    return top;
+}
+
+NarrowLayout narrowLayout(std::span<const ControlSpec> table, int clientHeight)
+{
+    std::vector<const ControlSpec*> frames;
+    for (const ControlSpec& row : table)
+        if (row.container.empty() && row.builds.kind == ControlKind::Frame)
+            frames.push_back(&row);
+    std::sort(frames.begin(), frames.end(),
+              [](const ControlSpec* a, const ControlSpec* b) { return a->left < b->left; });
+    NarrowLayout narrow;
+    if (frames.empty())
+        return narrow;
+    const PixelPlace first = placeInClient(table, *frames.front());
+    int framesBottom = 0, below = clientHeight;
+    for (const ControlSpec* frame : frames) {
+        const PixelPlace place = placeInClient(table, *frame);
+        framesBottom = std::max(framesBottom, place.y + place.height);
+    }
+    for (const ControlSpec& row : table)
+        if (row.container.empty() && row.builds.kind != ControlKind::Frame && row.top >= frames.front()->top)
+            below = std::min(below, placeInClient(table, row).y);
+    const int gap = below - framesBottom;
+
+    // Each frame's shift, and the rows below them all moved down by what the frames grew.
+    std::map<const ControlSpec*, std::pair<int, int>> shifts;
+    int top = first.y;
+    for (const ControlSpec* frame : frames) {
+        const PixelPlace place = placeInClient(table, *frame);
+        shifts[frame] = {first.x - place.x, top - place.y};
+        top += place.height + gap;
+    }
+    const int grown = top - gap - framesBottom;
+    int bottom = 0, tableBottom = 0;
+    for (const ControlSpec& row : table) {
+        const ControlSpec* outer = topLevelOf(table, row);
+        // Rows inside a picture are placed from its corner, and move with it.
+        if (outer != &row && outer->builds.kind != ControlKind::Frame)
+            continue;
+        PixelPlace place = placeInClient(table, row);
+        tableBottom = std::max(tableBottom, place.y + place.height);
+        if (const auto shift = shifts.find(outer); shift != shifts.end()) {
+            place.x += shift->second.first;
+            place.y += shift->second.second;
+        } else if (row.top >= frames.front()->top) {
+            place.y += grown;
+            if (place.width > first.width) {
+                if (row.builds.kind == ControlKind::PictureBox) {
+                    const PixelPlace area = drawingArea(row);
+                    const int inner = first.width - 2 * pictureBorder;
+                    place.height = 2 * pictureBorder + inner * area.height / area.width;
+                }
+                place.x = first.x;
+                place.width = first.width;
+            }
+        }
+        bottom = std::max(bottom, place.y + place.height);
+        if (place != placeInClient(table, row))
+            narrow.places[&row] = place;
+    }
+    narrow.width = 2 * first.x + first.width;
+    narrow.height = bottom + clientHeight - tableBottom; // the table's margin below
+    return narrow;
+}
+
+// Where the page is narrower than the window with the page's margins, its border and a
+// scroll bar.
+constexpr int pageMargins = 40;
+
+void writeNarrowPlaces(Markup& markup, std::span<const ControlSpec> table, const std::string& window,
+                       int width, int height)
+{
+    const NarrowLayout narrow = narrowLayout(table, pixelsFromTwips(height));
+    if (narrow.places.empty())
+        return;
+    const std::string media =
+        "@media (max-width: " + std::to_string(pixelsFromTwips(width) + pageMargins - 1) + "px)";
+    markup.style(pageid::part(window, pageid::client),
+                 "width:" + std::to_string(narrow.width) + "px;height:" + std::to_string(narrow.height) +
+                     "px;",
+                 media);
+    for (const auto& [row, place] : narrow.places) {
+        const std::string id = elementId(window, row->name);
+        markup.style(id, placementCss(place.x, place.y, place.width, place.height), media);
+        if (row->builds.kind == ControlKind::PictureBox) // its drawing scaled to fit
+            markup.style(pageid::part(id, pageid::drawing),
+                         "width:" + std::to_string(place.width - 2 * pictureBorder) +
+                             "px;height:" + std::to_string(place.height - 2 * pictureBorder) + "px;",
+                         media);
+    }
+}
+
 void writeAboutWindow(Markup& markup)
 {
     const std::string about(pageid::aboutWindow);
@@ -239,6 +356,8 @@ void writeProblemsWindow(Markup& markup)
                problemsWindowHeight);
     writeControls(markup, problemsWindowControls(), pageid::problemsWindow);
     closeDialog(markup);
+    writeNarrowPlaces(markup, problemsWindowControls(), pageid::problemsWindow, problemsWindowWidth,
+                      problemsWindowHeight);
 }
 
 } // namespace
