@@ -24,16 +24,13 @@ EM_BOOL onKey(int, const EmscriptenKeyboardEvent* event, void* target)
     return handlers && handlers->keyPressed(keyOf(*event), control) == KeyResponse::Nothing;
 }
 
-// The chart's point is taken from the corner inside its border, in the drawing's own
-// pixels where a narrow screen shows it smaller.
+// The chart's point is taken from the corner inside its border: where a narrow screen
+// shows the drawing smaller, its caption keeps its size and place.
 EM_BOOL onClick(int, const EmscriptenMouseEvent* event, void* target)
 {
     const auto& [window, control] = *static_cast<const PageProblemsWindow::Target*>(target);
-    if (ProblemsWindowHandlers* handlers = window->handlers()) {
-        const double scale = std::holds_alternative<ProblemsPicture>(control) ? window->drawingScale() : 1.0;
-        handlers->clicked(control, (event->targetX - pictureBorder) * scale,
-                          (event->targetY - pictureBorder) * scale);
-    }
+    if (ProblemsWindowHandlers* handlers = window->handlers())
+        handlers->clicked(control, event->targetX - pictureBorder, event->targetY - pictureBorder);
     return EM_FALSE;
 }
 
@@ -55,8 +52,6 @@ PageProblemsWindow::PageProblemsWindow(Messenger& messenger)
         else if (std::holds_alternative<Choice>(*row.builds.control))
             choice_ = element;
         else if (row.builds.kind == ControlKind::PictureBox) {
-            picture_ = element;
-            drawingWidth_ = drawingArea(row).width;
             chartDescription_ = dom::Element(pageid::part(idOf(row.name), pageid::description));
             const ControlSpec* caption = chartCaption(table);
             chartCaption_ = dom::Element(caption ? idOf(caption->name) : "");
@@ -94,14 +89,6 @@ void PageProblemsWindow::open()
         handlers_ = std::make_unique<ProblemsWindowHandlers>(*this);
     }
     dialog_.call("show");
-}
-
-double PageProblemsWindow::drawingScale() const
-{
-    const std::string shown = picture_.get("clientWidth");
-    int width = 0;
-    std::from_chars(shown.data(), shown.data() + shown.size(), width);
-    return width > 2 * pictureBorder ? double(drawingWidth_) / (width - 2 * pictureBorder) : 1.0;
 }
 
 std::size_t PageProblemsWindow::knownEntry() const

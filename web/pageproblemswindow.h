@@ -46,8 +46,6 @@ public:
         PageProblemsWindow* window;
         Control control;
     };
-    // The drawing's pixels to one pixel of the chart as the page shows it.
-    [[nodiscard]] double drawingScale() const;
     // The behaviour of the window as it is now open; none while the page lacks an element.
     [[nodiscard]] ProblemsWindowHandlers* handlers() const { return handlers_.get(); }
 
@@ -59,8 +57,6 @@ private:
     dom::Element announcement_;
     dom::Element chartDescription_;
     dom::Element chartCaption_;
-    dom::Element picture_;
-    int drawingWidth_ = 0;
     std::map<ProblemsBox, dom::Element> boxes_;
     std::unique_ptr<SvgSurface> chart_;
     std::vector<Target> targets_; // filled once: the events hold their addresses
