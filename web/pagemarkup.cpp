@@ -235,6 +235,7 @@ struct NarrowLayout {
     int width = 0, height = 0;
 };
 
+// The row's outermost container, or the row itself at the top level.
 const ControlSpec* topLevelOf(std::span<const ControlSpec> table, const ControlSpec& row)
 {
     const ControlSpec* top = &row;
