@@ -170,10 +170,12 @@ void FormProblemsTest::menuEntryOpensOneModelessWindowAndBringsItBack()
 
     clickMenuEntry(window, "Mn_Problems");
     QCOMPARE(openProblemsWindows(), QList<Form_Problems*>{first});
+    box(*first, "Known value")->setText(QStringLiteral("2"));
     first->close();
     QVERIFY(openProblemsWindows().isEmpty());
     clickMenuEntry(window, "Mn_Problems");
     QCOMPARE(openProblemsWindows(), QList<Form_Problems*>{first});
+    QCOMPARE(box(*first, "Known value")->text(), QStringLiteral("2")); // as it was closed
     QVERIFY(messages.messages.empty());
 }
 

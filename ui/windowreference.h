@@ -10,7 +10,7 @@ class OpenableWindow {
 public:
     virtual ~OpenableWindow() = default;
     [[nodiscard]] virtual bool isOpen() const = 0;
-    // Opens the closed window afresh from its layout.
+    // Opens the closed window as it was when closed.
     virtual void open() = 0;
     // Brings the open window to the front and makes it the active one.
     virtual void activate() = 0;

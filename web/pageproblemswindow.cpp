@@ -54,9 +54,9 @@ PageProblemsWindow::PageProblemsWindow(Messenger& messenger)
         else if (row.builds.kind == ControlKind::PictureBox) {
             chartDescription_ = dom::Element(pageid::part(idOf(row.name), pageid::description));
             const ControlSpec* caption = chartCaption(table);
-            chartCaption_ = dom::Element(caption ? idOf(caption->name) : "");
             chart_ = std::make_unique<SvgSurface>(dom::Element(pageid::part(idOf(row.name), pageid::drawing)),
-                                                  chartCaption_, drawingArea(row));
+                                                  dom::Element(caption ? idOf(caption->name) : ""),
+                                                  drawingArea(row));
             complete_ = complete_ && chartDescription_.exists();
         }
         if (takesFocus(row.builds.kind))
@@ -66,6 +66,7 @@ PageProblemsWindow::PageProblemsWindow(Messenger& messenger)
         "click", [](void* dialog) { static_cast<dom::Element*>(dialog)->call("close"); }, &dialog_);
     if (!complete_)
         return; // the page has said what it lacks, and the window stays without behaviour
+    handlers_ = std::make_unique<ProblemsWindowHandlers>(*this);
     // Every event goes to the handlers as it comes; they decide what it does.
     for (Target& target : targets_) {
         const std::string selector = "#" + idOf(nameOf(target.control));
@@ -74,22 +75,9 @@ PageProblemsWindow::PageProblemsWindow(Messenger& messenger)
     }
 }
 
-// Afresh from its layout: the table's texts, the first entry chosen, the chart empty, and
-// the behaviour's gas back at its start.
-void PageProblemsWindow::open()
-{
-    if (complete_) {
-        for (const ControlSpec& row : problemsWindowControls())
-            if (const auto* box =
-                    row.builds.control ? std::get_if<ProblemsBox>(&*row.builds.control) : nullptr)
-                setText(*box, row.text);
-        choice_.set("selectedIndex", "0");
-        chart_->clear();
-        chartCaption_.setHidden(true);
-        handlers_ = std::make_unique<ProblemsWindowHandlers>(*this);
-    }
-    dialog_.call("show");
-}
+// As it was closed, as a desktop window shown again is: the texts, the choice, the chart
+// and the gas kept.
+void PageProblemsWindow::open() { dialog_.call("show"); }
 
 std::size_t PageProblemsWindow::knownEntry() const
 {

@@ -46,7 +46,7 @@ public:
         PageProblemsWindow* window;
         Control control;
     };
-    // The behaviour of the window as it is now open; none while the page lacks an element.
+    // The window's behaviour; none where the page lacks an element.
     [[nodiscard]] ProblemsWindowHandlers* handlers() const { return handlers_.get(); }
 
 private:
@@ -56,13 +56,12 @@ private:
     dom::Element choice_;
     dom::Element announcement_;
     dom::Element chartDescription_;
-    dom::Element chartCaption_;
     std::map<ProblemsBox, dom::Element> boxes_;
     std::unique_ptr<SvgSurface> chart_;
     std::vector<Target> targets_; // filled once: the events hold their addresses
     bool complete_ = false;
     mutable std::optional<std::string> decimalSeparator_;
-    std::unique_ptr<ProblemsWindowHandlers> handlers_; // made afresh each time the window opens
+    std::unique_ptr<ProblemsWindowHandlers> handlers_; // made once every element is found
 };
 
 } // namespace velmora
