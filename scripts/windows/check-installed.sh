@@ -125,15 +125,18 @@ click() { # CONTROL
     read -r x y <<<"${at[$1]}"
     xdotool mousemove $((client_x + x)) $((client_y + y)) click 1
 }
+# The clipboard's text. A Wine program that owns the selection does not always answer,
+# and xclip then waits for ever: each read is one try of the polls around it.
+clipboard_text() { timeout 3 xclip -o -selection clipboard 2>/dev/null; }
 # A double-click selects the whole number; the clipboard then has it. The clipboard is
 # emptied first, so that the copy is known to have arrived.
 read_box() { # BOX
     read -r x y <<<"${at[$1]}"
     printf '' | xclip -i -selection clipboard
     xdotool mousemove $((client_x + x)) $((client_y + y)) click --repeat 2 --delay 80 1 key ctrl+c
-    wait_until 5 "the copy of $1" clipboard_filled && xclip -o -selection clipboard 2>/dev/null
+    wait_until 5 "the copy of $1" clipboard_filled && clipboard_text
 }
-clipboard_filled() { [ -n "$(xclip -o -selection clipboard 2>/dev/null)" ]; }
+clipboard_filled() { [ -n "$(clipboard_text)" ]; }
 box_reads() { [ "$(read_box "$1" 2>/dev/null)" = "$2" ]; }
 type_into() { # BOX TEXT
     click "$1"
@@ -186,7 +189,7 @@ close_program() {
 # on Windows); SHOT is taken while it is open, and Return closes it.
 message_box_shown() { box_window=$(visible_windows "^$title\$" | grep -vx "$main_window" | head -n 1) && [ -n "$box_window" ]; }
 message_box_gone() { ! message_box_shown; }
-message_copied() { xclip -o -selection clipboard 2>/dev/null | grep -qF "$1"; }
+message_copied() { clipboard_text | grep -qF "$1"; }
 expect_message() { # TEXT WHAT [SHOT]
     if ! wait_until 10 "a message box" message_box_shown; then
         fail "$2: no message box opened"
