@@ -1,0 +1,462 @@
+// The page tests of ../*.test.js as WebDriver can run them in WebKitGTK, under the same
+// titles; each scenario of data/scenarios.tsv on a desktop-sized page and on a phone's
+// (390×844). What WebDriver cannot do there is listed with the reason.
+'use strict';
+const assert = require('assert');
+const fs = require('fs');
+const { By, Key } = require('selenium-webdriver');
+const { names, ratioBoxes, resultBoxes, inputBoxes, buttonNames } = require('../pagenames');
+const { scenarios, scenario, pick } = require('../scenariotable');
+const { until, untilEqual } = require('./page');
+
+const desktop = { width: 1280, height: 800 };
+const phone = { width: 390, height: 844 };
+const checks = [];
+
+// TITLE as the Playwright test is named; OPTIONS: locale (BCP 47), size, skip (a reason),
+// serves (the check serves the site itself), allowErrors.
+function check(title, run, options = {}) {
+    checks.push({ title, run, locale: 'en-US', size: desktop, ...options });
+}
+
+const noTouch = 'WebKitGTK\'s WebDriver has no touch input: the check runs with clicks and keys';
+
+async function enact(velmora, s) {
+    if (await velmora.value('gamma') !== s.gamma)
+        await velmora.enter('gamma', s.gamma);
+    if (s.option) {
+        await velmora.choose(s.option);
+        if (s.typed !== null)
+            await velmora.enter(inputBoxes[s.option], s.typed);
+    }
+    await velmora.calculate();
+}
+
+async function expectBoxes(velmora, s) {
+    for (const [key, text] of Object.entries(s.boxes))
+        await untilEqual(() => velmora.value(key), text, `${s.name}: ${key}`);
+}
+
+// As messages.test.js: counts the message dialogs shown from now on.
+const countShown = `window.velmoraShown = 0;
+    new MutationObserver((records) => {
+        for (const r of records)
+            if (r.target.localName === 'dialog' && r.oldValue === null && r.target.open)
+                ++window.velmoraShown;
+    }).observe(document.body, { subtree: true, attributes: true, attributeOldValue: true,
+                                attributeFilter: ['open'] });`;
+
+async function isModal(driver, element) {
+    return driver.executeScript(`return arguments[0].getAttribute('aria-modal') === 'true'
+        || arguments[0].matches(':modal')`, element);
+}
+
+// --- Every scenario, as results, locale, messages and phone tests have them ----------------
+
+for (const size of [desktop, phone]) {
+    const where = size === phone ? ' on a phone-sized page' : '';
+    for (const s of scenarios) {
+        const markers = s.option === 'friction' ? 2 : 1;
+        const title = s.message !== null ? `${s.name} brings up the message "${s.message}"`
+            : s.locale !== 'C' ? `${s.name} gives its results in ${s.browserLocale}`
+                : `${s.name} gives the results, the ratio boxes and ${markers} marker(s)`;
+        check(title + where, async ({ velmora, driver }) => {
+            await driver.executeScript(countShown);
+            await enact(velmora, s);
+            if (s.message !== null) {
+                const message = await until(() => velmora.message(), 'a message is shown');
+                assert.strictEqual(await isModal(driver, message), true, 'the message is modal');
+                const buttons = await velmora.all('button', undefined, { scope: message });
+                assert.deepStrictEqual(await Promise.all(buttons.map((b) => b.getText())), ['OK']);
+                await velmora.acknowledge(s.message);
+                assert.strictEqual(await driver.executeScript('return window.velmoraShown'), 1);
+            }
+            await expectBoxes(velmora, s);
+            if (s.message !== null || s.locale !== 'C')
+                return;
+            assert.strictEqual(await velmora.message(), null, 'no message');
+            for (const key of ratioBoxes)
+                assert.strictEqual(await velmora.shown(key), true, `${key} shown`);
+            assert.strictEqual(await velmora.shown('supersonic'), markers === 2, 'supersonic box shown');
+            await untilEqual(async () => (await velmora.markers()).length, markers, 'markers');
+        }, { locale: s.browserLocale, size });
+    }
+}
+
+// --- start.test.js ----------------------------------------------------------------------
+
+check('the page is titled Velmora and holds one main window with a menu bar', async ({ velmora, driver }) => {
+    assert.strictEqual(await driver.getTitle(), 'Velmora');
+    assert.strictEqual((await velmora.all('region', 'Velmora')).length, 1);
+    const menubar = await velmora.one('menubar', undefined, { scope: await velmora.window() });
+    const items = await velmora.all('menuitem', undefined, { scope: menubar });
+    assert.deepStrictEqual(await Promise.all(items.map((item) => item.getText())), ['About']);
+});
+
+// WebDriver cannot hold the page's request: the server holds its answer instead.
+check('before the program runs the window is shown, inert, and the page says it is loading',
+      async ({ velmora, driver, serveSite }) => {
+          const server = await serveSite({ hold: 'velmora.wasm' });
+          await driver.get(server.url);
+          const inert = () => driver.executeScript('return document.getElementById("windows").inert');
+          assert.strictEqual(await velmora.value('gamma'), '1.4');
+          assert.strictEqual(await inert(), true);
+          assert.ok((await driver.findElement(By.css('body')).getText()).includes('Loading Velmora…'));
+          server.release();
+          await velmora.ready();
+          assert.strictEqual(await inert(), false);
+      }, { serves: true });
+
+const firstTexts = [['gamma', '1.4'], ['mach', '1.153'], ['friction', '1'], ...ratioBoxes.map((key) => [key, '1'])];
+for (const [key, text] of firstTexts) {
+    check(`the box "${names[key]}" shows ${text} at start`, async ({ velmora, driver }) => {
+        const box = await velmora.box(key, { hidden: false });
+        assert.strictEqual(await box.getProperty('value'), text);
+        assert.deepStrictEqual(await driver.executeScript('return [arguments[0].localName, arguments[0].type]', box),
+                               ['input', 'text']);
+    });
+}
+
+check('the supersonic Mach number box exists but is hidden at start', async ({ velmora }) => {
+    assert.strictEqual(await velmora.shown('supersonic'), false);
+});
+
+check('the two input options are offered and neither is chosen', async ({ velmora }) => {
+    const group = await velmora.one('radiogroup', 'Input options', { scope: await velmora.window() });
+    assert.strictEqual((await velmora.all('radio', undefined, { scope: group })).length, 2);
+    for (const key of ['M', 'friction'])
+        assert.strictEqual(await (await velmora.radio(key)).isSelected(), false, key);
+});
+
+check('the button asks for an input option first', async ({ velmora }) => {
+    await velmora.one('button', buttonNames.start, { scope: await velmora.window() });
+});
+
+check('the chart is an empty picture that says nothing is drawn', async ({ velmora, driver }) => {
+    const chart = await velmora.chart();
+    assert.strictEqual(await velmora.description(chart), 'Nothing drawn yet');
+    assert.strictEqual(await driver.executeScript(`return arguments[0].localName === 'svg'
+        || arguments[0].querySelectorAll('svg').length === 1`, chart), true);
+    assert.strictEqual((await velmora.markers()).length, 0);
+});
+
+// --- modes.test.js ----------------------------------------------------------------------
+
+async function shownBoxes(velmora) {
+    const shown = [];
+    for (const key of resultBoxes)
+        if (await velmora.shown(key))
+            shown.push(key);
+    return shown;
+}
+
+for (const [option, input] of Object.entries(inputBoxes)) {
+    check(`choosing option ${option} shows only the box "${names[input]}", cleared`, async ({ velmora }) => {
+        await velmora.choose(option);
+        await untilEqual(() => velmora.value(input), ' ', input);
+        await untilEqual(() => shownBoxes(velmora), [input], 'the result boxes shown');
+        assert.strictEqual(await velmora.shown('gamma'), true);
+        assert.strictEqual(await velmora.value('gamma'), '1.4');
+    });
+}
+
+check('the button is renamed once an option is chosen', async ({ velmora }) => {
+    await velmora.choose('M');
+    const window = await velmora.window();
+    await velmora.one('button', buttonNames.ready, { scope: window });
+    assert.strictEqual((await velmora.all('button', buttonNames.start, { scope: window })).length, 0);
+});
+
+check('switching options moves the single shown box and unchecks the other option', async ({ velmora }) => {
+    await velmora.choose('M');
+    await velmora.choose('friction');
+    assert.strictEqual(await (await velmora.radio('M')).isSelected(), false);
+    await untilEqual(() => shownBoxes(velmora), ['friction'], 'the result boxes shown');
+    await velmora.choose('M');
+    assert.strictEqual(await (await velmora.radio('friction')).isSelected(), false);
+    await untilEqual(() => shownBoxes(velmora), ['mach'], 'the result boxes shown');
+});
+
+// --- results.test.js --------------------------------------------------------------------
+
+check('the 4fL*/D option leaves the ratio boxes with the texts of the last M calculation', async ({ velmora }) => {
+    await enact(velmora, scenario('mach-2'));
+    await expectBoxes(velmora, scenario('mach-2'));
+    const before = {};
+    for (const key of ratioBoxes)
+        before[key] = await velmora.value(key);
+    await enact(velmora, scenario('friction-0.5'));
+    await expectBoxes(velmora, scenario('friction-0.5'));
+    for (const key of ratioBoxes) {
+        assert.strictEqual(await velmora.shown(key), true, key);
+        assert.strictEqual(await velmora.value(key), before[key], key);
+    }
+});
+
+const strokes = 'return [...arguments[0].querySelectorAll(arguments[1])].map((e) => getComputedStyle(e).stroke)';
+
+check('the chart draws a red curve and blue markers and describes the mark', async ({ velmora, driver }) => {
+    await velmora.run('M', '2');
+    const chart = await velmora.chart();
+    await untilEqual(() => velmora.description(chart), 'γ = 1.4; marked: M = 2, 4fL*/D = 0.305', 'description');
+    assert.deepStrictEqual(await driver.executeScript(strokes, chart, 'circle'), ['rgb(0, 0, 255)']);
+    assert.ok((await driver.executeScript(strokes, chart, 'line, polyline')).includes('rgb(255, 0, 0)'));
+});
+
+check('a click on the chart redraws it with M = 1 marked', async ({ velmora }) => {
+    await velmora.run('M', '2');
+    await untilEqual(async () => (await velmora.markers()).length, 1, 'markers');
+    const chart = await velmora.chart();
+    await chart.click();
+    await untilEqual(() => velmora.description(chart), 'γ = 1.4; marked: M = 1, 4fL*/D = 0', 'description');
+    assert.strictEqual((await velmora.markers()).length, 1);
+});
+
+check('the live region announces each calculation once, with its results', async ({ velmora, driver }) => {
+    const status = await velmora.one('status');
+    await driver.executeScript(`const status = arguments[0];
+        window.velmoraAnnouncements = [];
+        new MutationObserver(() => {
+            const text = status.textContent.trim();
+            if (text && text !== window.velmoraAnnouncements.at(-1))
+                window.velmoraAnnouncements.push(text);
+        }).observe(status, { childList: true, subtree: true, characterData: true });`, status);
+    const announcements = () => driver.executeScript('return window.velmoraAnnouncements');
+    for (const [index, s] of [scenario('mach-2'), scenario('friction-0.5')].entries()) {
+        await enact(velmora, s);
+        await untilEqual(async () => (await announcements()).length, index + 1, 'announcements');
+        for (const text of Object.values(s.boxes))
+            assert.ok((await announcements())[index].includes(text), `${s.name}: ${text}`);
+    }
+});
+
+// --- messages.test.js -------------------------------------------------------------------
+
+const closers = [
+    ['OK', async (velmora, message) => (await velmora.one('button', 'OK', { scope: message })).click()],
+    ['Enter', (velmora) => velmora.press(Key.ENTER)],
+    ['Escape', (velmora) => velmora.press(Key.ESCAPE)],
+];
+for (const [how, close] of closers) {
+    check(`${how} closes a message and focus returns to the clicked button`, async ({ velmora }) => {
+        await velmora.calculate();
+        const message = await until(() => velmora.message(), 'a message is shown');
+        await close(velmora, message);
+        await until(async () => (await velmora.message()) === null, 'the message has closed');
+        await until(async () => velmora.isFocused(await velmora.button()), 'the button has the focus');
+    });
+}
+
+check('focus returns to the button when the message came from the keyboard', async ({ velmora, driver }) => {
+    await driver.executeScript('arguments[0].focus()', await velmora.button());
+    await velmora.press(' ');
+    await until(() => velmora.message(), 'a message is shown');
+    await velmora.press(Key.ESCAPE);
+    await until(async () => (await velmora.message()) === null, 'the message has closed');
+    await until(async () => velmora.isFocused(await velmora.button()), 'the button has the focus');
+});
+
+// --- keyboard.test.js -------------------------------------------------------------------
+
+const focusShown = `const element = document.activeElement;
+    if (!element || element === document.body)
+        return false;
+    const style = getComputedStyle(element);
+    const outline = style.outlineStyle !== 'none' && parseFloat(style.outlineWidth) > 0;
+    return outline || (style.boxShadow !== 'none' && style.boxShadow !== '');`;
+
+check('Tab from the γ box reaches the options and the button, with focus always shown', async ({ velmora, driver }) => {
+    const gamma = await velmora.box('gamma');
+    const radios = [await velmora.radio('M'), await velmora.radio('friction')];
+    const button = await velmora.button();
+    await driver.executeScript('arguments[0].focus()', gamma);
+    await velmora.press(Key.TAB);
+    await driver.actions().keyDown(Key.SHIFT).sendKeys(Key.TAB).keyUp(Key.SHIFT).perform();
+    assert.strictEqual(await velmora.isFocused(gamma), true, 'the γ box has the focus');
+    assert.strictEqual(await driver.executeScript(focusShown), true, 'focus shown on the γ box');
+    const reached = new Set();
+    for (let step = 1; step <= 20 && reached.size < 2; ++step) {
+        await velmora.press(Key.TAB);
+        const where = await driver.executeScript('return document.activeElement.outerHTML.slice(0, 80)');
+        assert.strictEqual(await driver.executeScript(focusShown), true, `focus shown at Tab ${step} (${where})`);
+        for (const radio of radios)
+            if (await velmora.isFocused(radio))
+                reached.add('option');
+        if (await velmora.isFocused(button))
+            reached.add('button');
+    }
+    assert.deepStrictEqual([...reached].sort(), ['button', 'option']);
+});
+
+check('arrow keys move the option and switch the mode', async ({ velmora }) => {
+    await velmora.choose('M');
+    assert.strictEqual(await velmora.isFocused(await velmora.radio('M')), true, 'M has the focus');
+    await velmora.press(Key.ARROW_DOWN);
+    await until(async () => (await velmora.radio('friction')).isSelected(), 'friction chosen');
+    assert.strictEqual(await velmora.isFocused(await velmora.radio('friction')), true, 'friction has the focus');
+    assert.strictEqual(await (await velmora.radio('M')).isSelected(), false);
+    await untilEqual(() => shownBoxes(velmora), ['friction'], 'the result boxes shown');
+    assert.strictEqual(await velmora.value('friction'), ' ');
+    await velmora.press(Key.ARROW_UP);
+    await until(async () => (await velmora.radio('M')).isSelected(), 'M chosen');
+    await untilEqual(() => shownBoxes(velmora), ['mach'], 'the result boxes shown');
+});
+
+check('a calculation can be run from the keyboard alone', async ({ velmora, driver }) => {
+    await driver.executeScript('arguments[0].focus()', await velmora.box('gamma'));
+    const tabUntil = async (element) => {
+        for (let step = 0; step < 20; ++step) {
+            await velmora.press(Key.TAB);
+            if (await velmora.isFocused(element))
+                return;
+        }
+        throw new Error('Tab never reached it');
+    };
+    await tabUntil(await velmora.radio('M'));
+    await velmora.press(' ');
+    await until(async () => (await velmora.radio('M')).isSelected(), 'M chosen');
+    await tabUntil(await velmora.box('mach'));
+    await velmora.selectAll();
+    await velmora.press('2');
+    await tabUntil(await velmora.button());
+    await velmora.press(' ');
+    await untilEqual(() => velmora.value('friction'), '0.305', 'friction');
+});
+
+// --- about.test.js ----------------------------------------------------------------------
+
+const aboutTexts = ['Program for Calculating', '1D Frictional Flow Properties', 'Written by the Velmora authors',
+    'March 2006', 'For comments and questions e-mail to', 'velmora@example.org'];
+
+async function openAbout(velmora) {
+    await (await velmora.aboutItem()).click();
+    return until(() => velmora.about(), 'About is shown');
+}
+
+async function expectAboutTexts(velmora, about) {
+    const text = await about.getText();
+    for (const line of aboutTexts)
+        assert.ok(text.includes(line), line);
+    await velmora.one('button', 'Close', { scope: about });
+}
+
+check('About opens a window with the program texts and a Close button', async ({ velmora, driver }) => {
+    const about = await openAbout(velmora);
+    await expectAboutTexts(velmora, about);
+    assert.strictEqual(await isModal(driver, about), false);
+});
+
+for (const [title, size, beside] of [['beside the main window on a wide screen', desktop, true],
+    ['below the main window on a narrow screen', phone, false]]) {
+    check(`the About window is placed ${title}`, async ({ velmora }) => {
+        const about = await (await openAbout(velmora)).getRect();
+        const main = await (await velmora.window()).getRect();
+        const right = about.x >= main.x + main.width - 1 || about.x + about.width <= main.x + 1;
+        const below = about.y >= main.y + main.height - 1;
+        assert.deepStrictEqual({ right, below }, beside ? { right: true, below: false } : { right: false, below: true });
+    }, { size });
+}
+
+check('the main window still works while About is open', async ({ velmora }) => {
+    await openAbout(velmora);
+    await velmora.run('M', '2');
+    await untilEqual(() => velmora.value('friction'), '0.305', 'friction');
+    assert.notStrictEqual(await velmora.about(), null);
+});
+
+check('choosing About again leaves exactly one About window', async ({ velmora }) => {
+    await openAbout(velmora);
+    await (await velmora.aboutItem()).click();
+    await (await velmora.aboutItem()).click();
+    assert.strictEqual((await velmora.all('dialog', 'About')).length, 1);
+});
+
+check('Close closes About, and About opens again with the same texts', async ({ velmora }) => {
+    const about = await openAbout(velmora);
+    await (await velmora.one('button', 'Close', { scope: about })).click();
+    await until(async () => (await velmora.about()) === null, 'About has closed');
+    await expectAboutTexts(velmora, await openAbout(velmora));
+});
+
+// --- phone.test.js ----------------------------------------------------------------------
+
+check('the whole main window is in view with no sideways scrolling', async ({ velmora, driver }) => {
+    const window = await velmora.window();
+    assert.strictEqual(await driver.executeAsyncScript(`const done = arguments[arguments.length - 1];
+        new IntersectionObserver(([entry], observer) => { observer.disconnect(); done(entry.intersectionRatio); })
+            .observe(arguments[0]);`, window), 1, 'the share of the window in view');
+    const widths = await driver.executeScript(
+        'return { scroll: document.documentElement.scrollWidth, inner: window.innerWidth }');
+    assert.ok(widths.scroll <= widths.inner, JSON.stringify(widths));
+}, { size: phone });
+
+for (const s of pick((c) => c.locale === 'C' && c.option && c.message === null))
+    check(`tapping option ${s.option} and typing ${s.typed} on screen gives the results of ${s.name}`, null,
+          { skip: noTouch });
+for (const title of ['a message can be closed with a tap', 'About opens with a tap and closes with a tap'])
+    check(title, null, { skip: noTouch });
+
+// --- accessibility.test.js --------------------------------------------------------------
+
+const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf-8');
+const states = [
+    ['at start', async () => {}],
+    ['after M = 2', async (velmora) => {
+        await velmora.run('M', '2');
+        await untilEqual(() => velmora.value('friction'), '0.305', 'friction');
+    }],
+    ['with the About window open', openAbout],
+    ['with a message open', async (velmora) => {
+        await velmora.calculate();
+        await until(() => velmora.message(), 'a message is shown');
+    }],
+];
+for (const [title, reach] of states) {
+    check(`axe finds no violation ${title}`, async ({ velmora, driver }) => {
+        await reach(velmora);
+        await driver.executeScript(axeSource);
+        const violations = await driver.executeAsyncScript(`const done = arguments[arguments.length - 1];
+            axe.run(document).then((results) => done(results.violations.map((v) =>
+                v.id + ' (' + v.impact + '): ' + v.help + ' at '
+                + v.nodes.map((n) => n.target.join(' ')).join(', '))), (error) => done(['axe: ' + error]));`);
+        assert.deepStrictEqual(violations, []);
+    });
+}
+
+// --- loading.test.js --------------------------------------------------------------------
+
+check('after one visit the page works with the server gone', async ({ velmora, driver, server }) => {
+    await driver.executeAsyncScript('navigator.serviceWorker.ready.then(() => arguments[0]())');
+    const controlled = () => driver.executeScript('return navigator.serviceWorker.controller !== null');
+    if (!(await controlled())) {
+        await driver.navigate().refresh();
+        await velmora.ready();
+    }
+    await until(controlled, 'the service worker controls the page');
+    await server.close();
+    await driver.navigate().refresh();
+    await velmora.ready();
+    await velmora.run('M', '2');
+    await untilEqual(() => velmora.value('friction'), '0.305', 'friction');
+});
+
+check('without velmora.wasm the page says so in plain text and shows no controls', async ({ velmora, driver, serveSite }) => {
+    const server = await serveSite({ missing: 'velmora.wasm' });
+    await driver.get(server.url);
+    await until(async () => /velmora\.wasm/.test(await driver.findElement(By.css('body')).getText()),
+                'the page names velmora.wasm');
+    for (const role of ['textbox', 'radio', 'button', 'menuitem'])
+        assert.strictEqual((await velmora.all(role)).length, 0, role);
+}, { serves: true, allowErrors: true });
+
+check('a browser without WebAssembly is told so in the page', null,
+      { skip: 'classic WebDriver runs no script before the page\'s own (Playwright\'s addInitScript)' });
+// WebDriver does not see the page's requests: the server lists those it refused.
+check('the page loads with no missing file when everything is served', async ({ driver, server }) => {
+    await driver.executeAsyncScript('navigator.serviceWorker.ready.then(() => arguments[0]())');
+    assert.deepStrictEqual(server.refused(), []);
+});
+check('Chromium can install the page as an app', null,
+      { skip: 'the install check is read through Chromium\'s DevTools' });
+
+module.exports = { checks };
