@@ -24,10 +24,16 @@ const browser = process.env.VELMORA_WEBKIT_BROWSER || fs.readdirSync('/usr/lib')
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'velmora-webkit-'));
 const started = [];
 
-function stopAll() {
-    for (const child of started.reverse())
-        if (child.exitCode === null)
-            child.kill();
+// Ends what the run started, the browser's driver before the display, and waits for each
+// to end, so that none is left behind unreaped.
+async function stopAll() {
+    for (const child of started.reverse()) {
+        if (child.exitCode !== null || child.signalCode !== null)
+            continue;
+        const ended = new Promise((resolve) => child.once('exit', resolve));
+        child.kill();
+        await ended;
+    }
     fs.rmSync(scratch, { recursive: true, force: true });
 }
 
@@ -224,11 +230,10 @@ async function main() {
     return counts.failed === 0 && counts.passed > 0 ? 0 : 1;
 }
 
-main().then((status) => {
-    stopAll();
-    process.exit(status);
-}, (error) => {
+main().catch((error) => {
     console.error(`webkit/run.js: ${error.stack || error}`);
-    stopAll();
-    process.exit(1);
+    return 1;
+}).then(async (status) => {
+    await stopAll();
+    process.exit(status);
 });
