@@ -3,6 +3,7 @@
 // WebKit itself computes (WebDriver's Get Computed Role and Get Computed Label).
 'use strict';
 const assert = require('assert');
+const { isDeepStrictEqual } = require('util');
 const { By, Key } = require('selenium-webdriver');
 const { names, options, inputBoxes, buttonNames } = require('../pagenames');
 
@@ -39,19 +40,10 @@ async function until(condition, what) {
 async function untilEqual(read, expected, what) {
     let seen;
     try {
-        await until(async () => { seen = await read(); return isDeepEqual(seen, expected); }, what);
+        await until(async () => { seen = await read(); return isDeepStrictEqual(seen, expected); }, what);
     } catch (error) {
         assert.deepStrictEqual(seen, expected, what);
         throw error;
-    }
-}
-
-function isDeepEqual(a, b) {
-    try {
-        assert.deepStrictEqual(a, b);
-        return true;
-    } catch {
-        return false;
     }
 }
 
