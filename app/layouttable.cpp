@@ -47,6 +47,7 @@ constexpr KindName kindNames[] = {
     {ControlKind::Label, "Label"},
     {ControlKind::OptionButton, "OptionButton"},
     {ControlKind::PictureBox, "PictureBox"},
+    {ControlKind::ComboBox, "ComboBox"},
 };
 
 const char* kindName(ControlKind kind)

@@ -16,11 +16,12 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral(VELMORA_DESKTOP_ID));
     velmora::addBundledFonts(velmora::BundledFonts::OpeningWindow);
 
-    // Outlives the main window: closing it leaves an open About window, and the program
-    // ends when the last window is closed.
+    // Outlive the main window: closing it leaves an open About or problems window, and the
+    // program ends when the last window is closed.
     velmora::AboutWindowReference about;
+    velmora::ProblemsWindowReference problems;
     velmora::MessageBoxMessenger messenger;
-    velmora::Form_Velmora window(messenger, about);
+    velmora::Form_Velmora window(messenger, about, problems);
     messenger.setOwner(window);
     velmora::afterFirstFrame(window, [] { velmora::addBundledFonts(velmora::BundledFonts::Rest); });
     window.show();

@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare"));
     window.menuBar()->addAction(QStringLiteral("About"));
+    window.menuBar()->addAction(QStringLiteral("Problems"));
     auto* client = new QWidget(&window);
     client->setFixedSize(269, 399);
     window.setCentralWidget(client);

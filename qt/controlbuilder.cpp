@@ -8,6 +8,7 @@
 #include "qt/wrappingbutton.h"
 #include "ui/placement.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,8 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent)
         return new QRadioButton(text, parent);
     case ControlKind::PictureBox:
         return new PictureBox(parent);
+    case ControlKind::ComboBox:
+        return new QComboBox(parent);
     }
     return nullptr;
 }
@@ -54,6 +57,17 @@ QRadioButton* BuiltControls::option(Option option) const
 }
 QLabel* BuiltControls::label(Label label) const { return static_cast<QLabel*>(widget(label)); }
 PictureBox* BuiltControls::picture(Picture picture) const
+{
+    return static_cast<PictureBox*>(widget(picture));
+}
+
+QPushButton* BuiltControls::button(ProblemsButton button) const
+{
+    return static_cast<QPushButton*>(widget(button));
+}
+QLineEdit* BuiltControls::box(ProblemsBox box) const { return static_cast<QLineEdit*>(widget(box)); }
+QComboBox* BuiltControls::choice(Choice choice) const { return static_cast<QComboBox*>(widget(choice)); }
+PictureBox* BuiltControls::picture(ProblemsPicture picture) const
 {
     return static_cast<PictureBox*>(widget(picture));
 }
@@ -106,6 +120,17 @@ BuiltControls buildControls(QWidget* client, std::span<const ControlSpec> table)
     if (!order.empty())
         byName.at(order.front()->name)->setFocus();
     return controls;
+}
+
+void nameForAssistiveTechnology(const BuiltControls& controls, std::span<const AccessibleText> texts)
+{
+    for (const AccessibleText& t : texts) {
+        QWidget* control = controls.widget(t.control);
+        control->setAccessibleName(fromUtf8(t.name));
+        control->setToolTip(fromUtf8(t.name));
+        if (!t.description.empty())
+            control->setAccessibleDescription(fromUtf8(t.description));
+    }
 }
 
 } // namespace velmora

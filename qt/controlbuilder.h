@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ui/accessiblenames.h"
 #include "ui/controltable.h"
 
 #include <map>
 #include <optional>
 #include <span>
 
+class QComboBox;
 class QLabel;
 class QObject;
 class QLineEdit;
@@ -32,6 +34,10 @@ public:
     [[nodiscard]] QRadioButton* option(Option option) const;
     [[nodiscard]] QLabel* label(Label label) const;
     [[nodiscard]] PictureBox* picture(Picture picture) const;
+    [[nodiscard]] QPushButton* button(ProblemsButton button) const;
+    [[nodiscard]] QLineEdit* box(ProblemsBox box) const;
+    [[nodiscard]] QComboBox* choice(Choice choice) const;
+    [[nodiscard]] PictureBox* picture(ProblemsPicture picture) const;
 
 private:
     std::map<Control, QWidget*> widgets_;
@@ -41,7 +47,11 @@ private:
 // with its objectName, text, geometry, font, colour and visibility, stacks the labels
 // beneath every other control, chains the focusable ones in ascending tab index and
 // gives the first of them the focus.
-// Returns the controls that the table's rows bind (none for the About window).
+// Returns the controls that the table's rows bind (none for the About window). A choice is
+// made empty: its entries are the window's to add.
 BuiltControls buildControls(QWidget* client, std::span<const ControlSpec> table);
+
+// Gives each control its name for assistive technology, which doubles as its hover help.
+void nameForAssistiveTechnology(const BuiltControls& controls, std::span<const AccessibleText> texts);
 
 } // namespace velmora

@@ -1,6 +1,8 @@
 #include "qt/formvelmora.h"
 
 #include "qt/formabout.h"
+#include "qt/formproblems.h"
+#include "qt/keyevents.h"
 #include "qt/picturebox.h"
 #include "qt/qttext.h"
 #include "qt/restoredsize.h"
@@ -20,40 +22,21 @@
 
 namespace velmora {
 
-namespace {
-
-// The accessible names double as hover help on the desktop.
-void nameForAssistiveTechnology(const BuiltControls& controls)
-{
-    for (const AccessibleText& t : accessibleTexts()) {
-        QWidget* control = controls.widget(t.control);
-        control->setAccessibleName(fromUtf8(t.name));
-        control->setToolTip(fromUtf8(t.name));
-        if (!t.description.empty())
-            control->setAccessibleDescription(fromUtf8(t.description));
-    }
-}
-
-Key keyOf(const QKeyEvent& event)
-{
-    switch (event.key()) {
-    case Qt::Key_Return:
-        return Key::Return;
-    case Qt::Key_Enter:
-        return Key::Enter;
-    case Qt::Key_Escape:
-        return Key::Escape;
-    case Qt::Key_Space:
-        return Key::Space;
-    default:
-        return Key::Other;
-    }
-}
-
-} // namespace
-
 Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QWidget* parent)
-    : QMainWindow(parent), messenger_(messenger), about_(about)
+    : QMainWindow(parent), messenger_(messenger), about_(about),
+      ownProblems_(std::make_unique<ProblemsWindowReference>()), problems_(*ownProblems_)
+{
+    build();
+}
+
+Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about,
+                           ProblemsWindowReference& problems, QWidget* parent)
+    : QMainWindow(parent), messenger_(messenger), about_(about), problems_(problems)
+{
+    build();
+}
+
+void Form_Velmora::build()
 {
     setObjectName(QStringLiteral("Form_Velmora"));
     setWindowTitle(fromUtf8(applicationTitle));
@@ -63,6 +46,9 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
     auto* aboutEntry = menuBar()->addAction(fromUtf8(aboutCaption));
     aboutEntry->setObjectName(QStringLiteral("Mn_About"));
     connect(aboutEntry, &QAction::triggered, this, [this] { handlers_->aboutClicked(); });
+    auto* problemsEntry = menuBar()->addAction(fromUtf8(problemsCaption));
+    problemsEntry->setObjectName(QStringLiteral("Mn_Problems"));
+    connect(problemsEntry, &QAction::triggered, this, [this] { handlers_->problemsClicked(); });
 
     // The client area has a fixed size, but the window takes whatever size the window
     // system gives it (maximised, full screen, tiled) and keeps the client area at its top
@@ -72,7 +58,7 @@ Form_Velmora::Form_Velmora(Messenger& messenger, AboutWindowReference& about, QW
     setCentralWidget(client);
     keepWholeWhenRestored(*this);
     controls_ = buildControls(client, mainWindowControls());
-    nameForAssistiveTechnology(controls_);
+    nameForAssistiveTechnology(controls_, accessibleTexts());
     handlers_ = std::make_unique<MainWindowHandlers>(*this);
 
     // A mode's handler runs whenever its option becomes selected, by mouse or keyboard.
@@ -150,5 +136,7 @@ bool Form_Velmora::eventFilter(QObject* watched, QEvent* event)
 }
 
 void Form_Velmora::showAboutWindow() { velmora::showAboutWindow(about_); }
+
+void Form_Velmora::showProblemsWindow() { velmora::showProblemsWindow(problems_); }
 
 } // namespace velmora

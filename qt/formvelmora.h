@@ -8,6 +8,7 @@
 #include "ui/aboutwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/mainwindowhandlers.h"
+#include "ui/problemswindow.h"
 
 #include <QMainWindow>
 
@@ -24,6 +25,10 @@ public:
     // About menu shows the program's one About window, which outlives this one. Both
     // must outlive the window.
     Form_Velmora(Messenger& messenger, AboutWindowReference& about, QWidget* parent = nullptr);
+    // The same, with the program's one problems window, which outlives this one too; the
+    // window above keeps one of its own.
+    Form_Velmora(Messenger& messenger, AboutWindowReference& about, ProblemsWindowReference& problems,
+                 QWidget* parent = nullptr);
     ~Form_Velmora() override;
 
     [[nodiscard]] const FlowState& flowState() const { return handlers_->flowState(); }
@@ -42,16 +47,21 @@ public:
     void announce(std::string_view words) override;
     Messenger& messenger() override { return messenger_; }
     void showAboutWindow() override;
+    void showProblemsWindow() override;
 
 protected:
     // Each key a control receives goes to the window's behaviour, which may stop it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void build(); // what both constructors do
+
     BuiltControls controls_;
     QButtonGroup* options_ = nullptr; // the two options, one exclusive group; ids are Option values
     Messenger& messenger_;
     AboutWindowReference& about_;
+    std::unique_ptr<ProblemsWindowReference> ownProblems_; // without a program-wide one
+    ProblemsWindowReference& problems_;
     std::unique_ptr<MainWindowHandlers> handlers_; // made once the controls exist
 };
 

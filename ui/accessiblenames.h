@@ -18,7 +18,10 @@ struct AccessibleText {
 };
 
 [[nodiscard]] std::span<const AccessibleText> accessibleTexts();
-// control's names, or null when it keeps its caption as its name.
+// The problems window's: each box and the choice named by its caption, each result box by
+// its quantity; its buttons keep their captions.
+[[nodiscard]] std::span<const AccessibleText> problemsAccessibleTexts();
+// control's names, in either window, or null when it keeps its caption as its name.
 [[nodiscard]] const AccessibleText* accessibleTextOf(const Control& control);
 
 } // namespace velmora

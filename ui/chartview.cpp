@@ -5,7 +5,7 @@
 
 namespace velmora {
 
-ChartView::ChartView(MainWindow& window) : window_(window) { window_.describeChart(description()); }
+ChartView::ChartView(ChartWindow& window) : window_(window) { window_.describeChart(description()); }
 
 void ChartView::draw(const FlowState& flow)
 {

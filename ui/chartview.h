@@ -1,7 +1,7 @@
 #pragma once
 
 #include "flow/fanno.h"
-#include "ui/mainwindow.h"
+#include "ui/chartwindow.h"
 
 #include <string>
 #include <utility>
@@ -15,7 +15,7 @@ namespace velmora {
 class ChartView {
 public:
     // Describes the empty chart to the window at once.
-    explicit ChartView(MainWindow& window);
+    explicit ChartView(ChartWindow& window);
 
     // Draws the whole chart for the γ in flow; earlier markers go.
     void draw(const FlowState& flow);
@@ -27,7 +27,7 @@ public:
     [[nodiscard]] bool drawn() const { return drawn_; }
 
 private:
-    MainWindow& window_;
+    ChartWindow& window_;
     bool drawn_ = false;
     double gama_ = 0.0;
     std::vector<std::pair<double, double>> marks_;

@@ -4,6 +4,7 @@
 #include "text/systemtexts.h"
 
 #include <array>
+#include <initializer_list>
 
 namespace velmora {
 
@@ -60,6 +61,76 @@ constexpr std::array aboutControls{
 };
 // clang-format on
 
+// The section and the duct side by side, each read down: its inputs, its button, then its
+// results, one row every 360 twips; captions stand left of their boxes. Results take the
+// focus too, so that the keyboard and a screen reader reach them in that order.
+// clang-format off
+constexpr std::array problemsControls{
+    ControlSpec{"Label_gama",        Kind::Label,                     "",            "γ =",                  120,  180,  375,  255,  30},
+    ControlSpec{"Text_gama",         ProblemsBox::Text_gama,          "",            initialGamaText,        480,  150,  615,  285,  0},
+    ControlSpec{"Frame_Known",       Kind::Frame,                     "",            "From one known quantity", 120, 600, 3960, 4740, 24},
+    ControlSpec{"Label_Known",       Kind::Label,                     "Frame_Known", "Known quantity",       120,  390,  1455, 255,  31},
+    ControlSpec{"Combo_Known",       Choice::Combo_Known,             "Frame_Known", "",                     1680, 345,  2160, 315,  1},
+    ControlSpec{"Label_KnownValue",  Kind::Label,                     "Frame_Known", "Known value",          120,  750,  1455, 255,  32},
+    ControlSpec{"Text_Known",        ProblemsBox::Text_Known,         "Frame_Known", "",                     1680, 720,  1095, 285,  2},
+    ControlSpec{"Command_Solve",     ProblemsButton::Command_Solve,   "Frame_Known", "Solve",                1680, 1200, 1095, 375,  3},
+    ControlSpec{"Label_M",           Kind::Label,                     "Frame_Known", "M",                    120,  1770, 1455, 255,  33},
+    ControlSpec{"Text_M",            ProblemsBox::Text_M,             "Frame_Known", "",                     1680, 1740, 1095, 285,  4},
+    ControlSpec{"Label_FLD4",        Kind::Label,                     "Frame_Known", "4fL*/D",               120,  2130, 1455, 255,  34},
+    ControlSpec{"Text_FLD4",         ProblemsBox::Text_FLD4,          "Frame_Known", "",                     1680, 2100, 1095, 285,  5},
+    ControlSpec{"Label_TTstar",      Kind::Label,                     "Frame_Known", "T/T*",                 120,  2490, 1455, 255,  35},
+    ControlSpec{"Text_TTstar",       ProblemsBox::Text_TTstar,        "Frame_Known", "",                     1680, 2460, 1095, 285,  6},
+    ControlSpec{"Label_PPstar",      Kind::Label,                     "Frame_Known", "p/p*",                 120,  2850, 1455, 255,  36},
+    ControlSpec{"Text_PPstar",       ProblemsBox::Text_PPstar,        "Frame_Known", "",                     1680, 2820, 1095, 285,  7},
+    ControlSpec{"Label_RoRostar",    Kind::Label,                     "Frame_Known", "ρ/ρ*",                 120,  3210, 1455, 255,  37},
+    ControlSpec{"Text_RoRostar",     ProblemsBox::Text_RoRostar,      "Frame_Known", "",                     1680, 3180, 1095, 285,  8},
+    ControlSpec{"Label_VVstar",      Kind::Label,                     "Frame_Known", "V/V*",                 120,  3570, 1455, 255,  38},
+    ControlSpec{"Text_VVstar",       ProblemsBox::Text_VVstar,        "Frame_Known", "",                     1680, 3540, 1095, 285,  9},
+    ControlSpec{"Label_PoPostar",    Kind::Label,                     "Frame_Known", "p0/p0*",               120,  3930, 1455, 255,  39},
+    ControlSpec{"Text_PoPostar",     ProblemsBox::Text_PoPostar,      "Frame_Known", "",                     1680, 3900, 1095, 285,  10},
+    ControlSpec{"Label_Entropy",     Kind::Label,                     "Frame_Known", "(s*-s)/R",             120,  4290, 1455, 255,  40},
+    ControlSpec{"Text_Entropy",      ProblemsBox::Text_Entropy,       "Frame_Known", "",                     1680, 4260, 1095, 285,  11},
+    ControlSpec{"Frame_Duct",        Kind::Frame,                     "",            "Duct",                 4200, 600,  3480, 4740, 25},
+    ControlSpec{"Label_M1",          Kind::Label,                     "Frame_Duct",  "Inlet Mach number M1", 120,  390,  1935, 255,  41},
+    ControlSpec{"Text_M1",           ProblemsBox::Text_M1,            "Frame_Duct",  "",                     2160, 360,  1095, 285,  12},
+    ControlSpec{"Label_FLD4duct",    Kind::Label,                     "Frame_Duct",  "Duct 4fL/D",           120,  750,  1935, 255,  42},
+    ControlSpec{"Text_FLD4duct",     ProblemsBox::Text_FLD4duct,      "Frame_Duct",  "",                     2160, 720,  1095, 285,  13},
+    ControlSpec{"Command_SolveDuct", ProblemsButton::Command_SolveDuct, "Frame_Duct", "Solve duct",          2160, 1200, 1095, 375,  14},
+    ControlSpec{"Label_M2",          Kind::Label,                     "Frame_Duct",  "M2",                   120,  1770, 1935, 255,  43},
+    ControlSpec{"Text_M2",           ProblemsBox::Text_M2,            "Frame_Duct",  "",                     2160, 1740, 1095, 285,  15},
+    ControlSpec{"Label_P2P1",        Kind::Label,                     "Frame_Duct",  "p2/p1",                120,  2130, 1935, 255,  44},
+    ControlSpec{"Text_P2P1",         ProblemsBox::Text_P2P1,          "Frame_Duct",  "",                     2160, 2100, 1095, 285,  16},
+    ControlSpec{"Label_T2T1",        Kind::Label,                     "Frame_Duct",  "T2/T1",                120,  2490, 1935, 255,  45},
+    ControlSpec{"Text_T2T1",         ProblemsBox::Text_T2T1,          "Frame_Duct",  "",                     2160, 2460, 1095, 285,  17},
+    ControlSpec{"Label_Ro2Ro1",      Kind::Label,                     "Frame_Duct",  "ρ2/ρ1",                120,  2850, 1935, 255,  46},
+    ControlSpec{"Text_Ro2Ro1",       ProblemsBox::Text_Ro2Ro1,        "Frame_Duct",  "",                     2160, 2820, 1095, 285,  18},
+    ControlSpec{"Label_V2V1",        Kind::Label,                     "Frame_Duct",  "V2/V1",                120,  3210, 1935, 255,  47},
+    ControlSpec{"Text_V2V1",         ProblemsBox::Text_V2V1,          "Frame_Duct",  "",                     2160, 3180, 1095, 285,  19},
+    ControlSpec{"Label_Po2Po1",      Kind::Label,                     "Frame_Duct",  "p02/p01",              120,  3570, 1935, 255,  48},
+    ControlSpec{"Text_Po2Po1",       ProblemsBox::Text_Po2Po1,        "Frame_Duct",  "",                     2160, 3540, 1095, 285,  20},
+    ControlSpec{"Label_EntropyRise", Kind::Label,                     "Frame_Duct",  "(s2-s1)/R",            120,  3930, 1935, 255,  49},
+    ControlSpec{"Text_EntropyRise",  ProblemsBox::Text_EntropyRise,   "Frame_Duct",  "",                     2160, 3900, 1095, 285,  21},
+    ControlSpec{"Label_FLD4longest", Kind::Label,                     "Frame_Duct",  "Longest duct 4fL*/D",  120,  4290, 1935, 255,  50},
+    ControlSpec{"Text_FLD4longest",  ProblemsBox::Text_FLD4longest,   "Frame_Duct",  "",                     2160, 4260, 1095, 285,  22},
+    ControlSpec{"Picture1",          ProblemsPicture::Picture1,       "",            "",                     120,  5460, 7560, 2655, 23},
+    ControlSpec{"Label8",            Kind::Label,                     "Picture1",    "4 f L*/D",             120,  120,  615,  255,  51, false, caption, std::nullopt, chartBackground},
+};
+// clang-format on
+
+constexpr KnownQuantityEntry knownEntries[] = {
+    {"M", KnownQuantity::M},
+    {"4fL*/D, subsonic", KnownQuantity::FLD4Subsonic},
+    {"4fL*/D, supersonic", KnownQuantity::FLD4Supersonic},
+    {"T/T*", KnownQuantity::TTstar},
+    {"p/p*", KnownQuantity::PPstar},
+    {"ρ/ρ*", KnownQuantity::RoRostar},
+    {"V/V*", KnownQuantity::VVstar},
+    {"p0/p0*, subsonic", KnownQuantity::PoPostarSubsonic},
+    {"p0/p0*, supersonic", KnownQuantity::PoPostarSupersonic},
+    {"(s*-s)/R, subsonic", KnownQuantity::EntropySubsonic},
+    {"(s*-s)/R, supersonic", KnownQuantity::EntropySupersonic},
+};
+
 // A text colour is fixed only together with the background it is chosen for.
 constexpr bool coloursComeInPairs(std::span<const ControlSpec> table)
 {
@@ -68,18 +139,23 @@ constexpr bool coloursComeInPairs(std::span<const ControlSpec> table)
             return false;
     return true;
 }
-static_assert(coloursComeInPairs(mainControls) && coloursComeInPairs(aboutControls));
+static_assert(coloursComeInPairs(mainControls) && coloursComeInPairs(aboutControls) &&
+              coloursComeInPairs(problemsControls));
 
 } // namespace
 
 std::span<const ControlSpec> mainWindowControls() { return mainControls; }
 std::span<const ControlSpec> aboutWindowControls() { return aboutControls; }
+std::span<const ControlSpec> problemsWindowControls() { return problemsControls; }
+std::span<const KnownQuantityEntry> knownQuantityEntries() { return knownEntries; }
 
 std::string_view nameOf(const Control& control)
 {
-    for (const ControlSpec& row : mainControls)
-        if (row.builds.control == control)
-            return row.name;
+    // The identities of the two windows differ, though some names repeat.
+    for (const std::span<const ControlSpec> table : {mainWindowControls(), problemsWindowControls()})
+        for (const ControlSpec& row : table)
+            if (row.builds.control == control)
+                return row.name;
     return {};
 }
 

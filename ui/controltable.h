@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flow/fannoproblems.h"
 #include "ui/controls.h"
 #include "ui/look.h"
 
@@ -50,12 +51,27 @@ inline constexpr int pixelsFromTwips(int twips) { return twips / twipsPerPixel; 
 inline constexpr int mainWindowWidth = 4035;
 inline constexpr int mainWindowHeight = 5985;
 std::span<const ControlSpec> mainWindowControls();
-// The name of a control of the main window's table: its objectName, its element's id.
+// The name of a control of the main window's or the problems window's table: its
+// objectName, its element's id.
 [[nodiscard]] std::string_view nameOf(const Control& control);
 
 // Form_About: client area 3600 × 1770 twips, six labels on light yellow.
 inline constexpr int aboutWindowWidth = 3600;
 inline constexpr int aboutWindowHeight = 1770;
 std::span<const ControlSpec> aboutWindowControls();
+
+// The Fanno problems window: client area 7800 × 8235 twips; a γ box, the section that
+// solves one known quantity, the duct, and the chart below them.
+inline constexpr int problemsWindowWidth = 7800;
+inline constexpr int problemsWindowHeight = 8235;
+std::span<const ControlSpec> problemsWindowControls();
+
+// The entries of the "Known quantity" choice (Combo_Known), in the order it lists them,
+// each with the quantity it names; the window opens with the first one chosen.
+struct KnownQuantityEntry {
+    std::string_view text;
+    KnownQuantity known;
+};
+std::span<const KnownQuantityEntry> knownQuantityEntries();
 
 } // namespace velmora

@@ -1,6 +1,6 @@
 #pragma once
 
-// What a key does in the main window's controls, decided here for every binding: a
+// What a key does in the windows' controls, decided here for every binding: a
 // binding reports the key and the control it reached, and stops the key where the answer
 // is that it does nothing. The window has no default button: Return, Enter and Escape
 // press nothing, in any control.
@@ -27,8 +27,10 @@ enum class KeyResponse {
     case Key::Space:
         if (focused == ControlKind::CommandButton)
             return KeyResponse::Press;
-        // A space is typed into a box and selects an option; on the chart it does nothing.
-        return focused == ControlKind::TextBox || focused == ControlKind::OptionButton
+        // A space is typed into a box, selects an option and opens a choice's list; on the
+        // chart it does nothing.
+        return focused == ControlKind::TextBox || focused == ControlKind::OptionButton ||
+                       focused == ControlKind::ComboBox
                    ? KeyResponse::ControlOwn
                    : KeyResponse::Nothing;
     case Key::Other:

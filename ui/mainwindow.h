@@ -1,12 +1,12 @@
 #pragma once
 
 // The main window as its behaviour sees it: what the input modes, the calculate command,
-// the chart click and the About menu need of a window, and nothing of how a platform
+// the chart click and the About and Problems menu entries need of a window, and nothing of how a platform
 // shows it. The Qt widgets and the page's HTML controls each implement it; tests record
 // it. Texts are UTF-8.
 
-#include "chart/drawingsurface.h"
 #include "flow/messenger.h"
+#include "ui/chartwindow.h"
 #include "ui/controls.h"
 
 #include <optional>
@@ -15,10 +15,8 @@
 
 namespace velmora {
 
-class MainWindow {
+class MainWindow : public ChartWindow {
 public:
-    virtual ~MainWindow() = default;
-
     [[nodiscard]] virtual std::string text(Box box) const = 0;
     virtual void setText(Box box, std::string_view text) = 0;
     virtual void setCaption(Button button, std::string_view caption) = 0;
@@ -28,12 +26,8 @@ public:
     // The option the user selected; none until the first one is chosen.
     [[nodiscard]] virtual std::optional<Option> selectedOption() const = 0;
 
-    // The user's decimal separator, for results.
-    [[nodiscard]] virtual std::string decimalSeparator() const = 0;
+    // decimalSeparator, chart and describeChart: see ChartWindow.
 
-    // Picture1's drawing, and the words that tell a screen reader what it shows.
-    virtual DrawingSurface& chart() = 0;
-    virtual void describeChart(std::string_view description) = 0;
     // Words for a screen reader to say once, politely: the results of a calculation.
     virtual void announce(std::string_view words) = 0;
 
@@ -41,6 +35,8 @@ public:
     virtual Messenger& messenger() = 0;
     // Shows the program's one About window: made on first use, opened or made active.
     virtual void showAboutWindow() = 0;
+    // Shows the program's one Fanno problems window, as the About window is shown.
+    virtual void showProblemsWindow() = 0;
 };
 
 } // namespace velmora

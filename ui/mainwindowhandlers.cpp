@@ -50,6 +50,8 @@ void MainWindowHandlers::chartClicked(double x, double y)
 
 void MainWindowHandlers::aboutClicked() { window_.showAboutWindow(); }
 
+void MainWindowHandlers::problemsClicked() { window_.showProblemsWindow(); }
+
 void MainWindowHandlers::clicked(const Control& control, double x, double y)
 {
     if (const Option* option = std::get_if<Option>(&control))

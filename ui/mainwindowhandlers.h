@@ -1,7 +1,7 @@
 #pragma once
 
 // What the main window does, as handlers of its events: the load step, an option chosen,
-// the calculate button, a click on the chart, a key and the About menu entry. A binding
+// the calculate button, a click on the chart, a key and the About and Problems menu entries. A binding
 // calls them with each event as its controls report it, and decides nothing itself: which
 // of them count and what a key does are settled here. They read and write the window
 // only through MainWindow, and hold the window's FlowState. No arithmetic here.
@@ -30,6 +30,8 @@ public:
     // the caption over the drawing runs nothing.
     void chartClicked(double x, double y);
     void aboutClicked();
+    // The Problems menu entry: the program's one Fanno problems window, shown as About is.
+    void problemsClicked();
     // A click on any control, for a binding whose controls report their clicks alike: each
     // goes where its kind says, (x, y) as chartClicked takes it.
     void clicked(const Control& control, double x, double y);

@@ -61,7 +61,7 @@ const velmoraLibrary = {
     velmora_listen: function (id, event, listener, data) {
         const element = velmoraElement(id);
         if (element)
-            element.addEventListener(UTF8ToString(event), () => {{{ makeDynCall('vi', 'listener') }}}(data));
+            element.addEventListener(UTF8ToString(event), () => getWasmTableEntry(listener)(data));
     },
 
     // An SVG line from (a, b) to (c, d), or a circle round (a, b) of radius c.
@@ -84,7 +84,8 @@ const velmoraLibrary = {
 };
 
 // Every call may use every helper. The string helpers are the runtime's own in older
-// emscripten, and library functions, which must be named, in newer ones.
+// emscripten, and library functions, which must be named, in newer ones; the table's
+// entries are a library function in both.
 const velmoraRuntime = ['$UTF8ToString', '$stringToNewUTF8', '$getWasmTableEntry']
     .filter((name) => name in LibraryManager.library);
 velmoraLibrary.$velmoraElement__deps = velmoraRuntime;

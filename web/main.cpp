@@ -4,6 +4,7 @@
 // answer its visitor in between.
 
 #include "ui/aboutwindow.h"
+#include "ui/problemswindow.h"
 #include "web/pageids.h"
 #include "web/pagewindow.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 struct Program {
     velmora::AboutWindowReference about;
+    velmora::ProblemsWindowReference problems;
     std::optional<velmora::PageWindow> window;
 };
 
@@ -26,8 +28,8 @@ int main()
     static Program program; // for the page's life
     emscripten_set_timeout(
         [](void* opened) {
-            auto& [about, window] = *static_cast<Program*>(opened);
-            if (window.emplace(about).bound())
+            auto& [about, problems, window] = *static_cast<Program*>(opened);
+            if (window.emplace(about, problems).bound())
                 velmora::dom::Element(velmora::pageid::status).setHidden(true);
         },
         0, &program);

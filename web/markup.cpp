@@ -57,13 +57,17 @@ void Markup::element(std::string_view tag, const Attributes& attributes, std::st
     close(tag);
 }
 
-void Markup::style(std::string_view id, std::string_view declarations)
+void Markup::style(std::string_view id, std::string_view declarations, std::string_view media)
 {
+    if (!media.empty()) {
+        css_ += media;
+        css_ += " { ";
+    }
     css_ += '#';
     css_ += id;
     css_ += " { ";
     css_ += declarations;
-    css_ += " }\n";
+    css_ += media.empty() ? " }\n" : " } }\n";
 }
 
 } // namespace velmora

@@ -30,11 +30,12 @@ public:
     void text(std::string_view text);
     // <tag attributes…>text</tag>
     void element(std::string_view tag, const Attributes& attributes, std::string_view text = {});
-    // The element of this id gets these CSS declarations.
-    void style(std::string_view id, std::string_view declarations);
+    // The element of this id gets these CSS declarations; within a media query's rule where
+    // one is given.
+    void style(std::string_view id, std::string_view declarations, std::string_view media = {});
 
     [[nodiscard]] const std::string& html() const { return html_; }
-    // One rule a line: #id { declarations }
+    // One rule a line: #id { declarations }, or @media (…) { #id { declarations } }
     [[nodiscard]] const std::string& css() const { return css_; }
 
 private:

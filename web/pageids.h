@@ -14,6 +14,8 @@ inline constexpr const char* announcement = "announcement";
 inline constexpr const char* mainWindow = "Form_Velmora";
 inline constexpr const char* aboutWindow = "Form_About";
 inline constexpr const char* aboutEntry = "Mn_About"; // the menu entry
+inline constexpr const char* problemsWindow = "Form_Problems";
+inline constexpr const char* problemsEntry = "Mn_Problems";
 inline constexpr const char* message = "message";
 
 // A part of the element id: "Picture1-drawing", "message-ok".

@@ -3,24 +3,15 @@
 #include "ui/controltable.h"
 #include "ui/placement.h"
 #include "web/aboutdialog.h"
+#include "web/keyevents.h"
 #include "web/pageids.h"
+#include "web/pageproblemswindow.h"
 
 #include <emscripten/html5.h>
-
-#include <cstring>
 
 namespace velmora {
 
 namespace {
-
-Key keyOf(const EmscriptenKeyboardEvent& event)
-{
-    if (std::strcmp(event.key, "Enter") == 0)
-        return std::strcmp(event.code, "NumpadEnter") == 0 ? Key::Enter : Key::Return;
-    if (std::strcmp(event.key, "Escape") == 0)
-        return Key::Escape;
-    return std::strcmp(event.key, " ") == 0 ? Key::Space : Key::Other;
-}
 
 // Stopped where the key does nothing.
 EM_BOOL onKey(int, const EmscriptenKeyboardEvent* event, void* target)
@@ -39,7 +30,8 @@ EM_BOOL onClick(int, const EmscriptenMouseEvent* event, void* target)
 
 } // namespace
 
-PageWindow::PageWindow(AboutWindowReference& about) : about_(about), announcement_(pageid::announcement)
+PageWindow::PageWindow(AboutWindowReference& about, ProblemsWindowReference& problems)
+    : about_(about), problems_(problems), announcement_(pageid::announcement)
 {
     const dom::Element windows(pageid::windows);
     bool complete = windows.exists() && announcement_.exists() && messages_.complete();
@@ -73,6 +65,10 @@ PageWindow::PageWindow(AboutWindowReference& about) : about_(about), announcemen
         .listen(
             "click", [](void* handlers) { static_cast<MainWindowHandlers*>(handlers)->aboutClicked(); },
             handlers_.get());
+    dom::Element(pageid::problemsEntry)
+        .listen(
+            "click", [](void* handlers) { static_cast<MainWindowHandlers*>(handlers)->problemsClicked(); },
+            handlers_.get());
     windows.removeAttribute("inert");
 }
 
@@ -95,6 +91,14 @@ std::optional<Option> PageWindow::selectedOption() const
 void PageWindow::showAboutWindow()
 {
     about_.show([]() -> std::unique_ptr<AboutWindow> { return std::make_unique<AboutDialog>(); });
+}
+
+// Made on first use: the page opens without it.
+void PageWindow::showProblemsWindow()
+{
+    problems_.show([this]() -> std::unique_ptr<OpenableWindow> {
+        return std::make_unique<PageProblemsWindow>(messages_.messenger());
+    });
 }
 
 } // namespace velmora

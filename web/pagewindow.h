@@ -7,6 +7,7 @@
 #include "ui/aboutwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/mainwindowhandlers.h"
+#include "ui/problemswindow.h"
 #include "web/dom.h"
 #include "web/layout.h"
 #include "web/messagedialog.h"
@@ -23,8 +24,8 @@ namespace velmora {
 class PageWindow final : public MainWindow {
 public:
     // Binds the window's behaviour to the page's elements and runs its load step, unless
-    // the page lacks one of them; about must outlive this.
-    explicit PageWindow(AboutWindowReference& about);
+    // the page lacks one of them; about and problems must outlive this.
+    PageWindow(AboutWindowReference& about, ProblemsWindowReference& problems);
     PageWindow(const PageWindow&) = delete;
     PageWindow& operator=(const PageWindow&) = delete;
 
@@ -49,6 +50,7 @@ public:
     void announce(std::string_view words) override { announcement_.set("textContent", words); }
     Messenger& messenger() override { return messages_.messenger(); }
     void showAboutWindow() override;
+    void showProblemsWindow() override;
 
     struct Target { // where a control's events find their way back
         MainWindowHandlers* handlers;
@@ -57,6 +59,7 @@ public:
 
 private:
     AboutWindowReference& about_;
+    ProblemsWindowReference& problems_;
     std::map<Control, dom::Element> elements_;
     dom::Element announcement_;
     dom::Element chartDescription_;

@@ -65,10 +65,10 @@ inline bool near(const QImage& image, QPointF fraction, bool (*test)(QColor), in
 }
 
 // Whether every marker on the chart stands at one of the given chart points and each of
-// them carries one: blue pixels only within a few pixels of the points, and at each one.
-inline bool markersAt(const QImage& image, const std::vector<QPointF>& points)
+// them carries one: blue pixels only within reach pixels of the points, and at each one. A
+// wider chart draws wider markers: their radius is in horizontal units.
+inline bool markersAt(const QImage& image, const std::vector<QPointF>& points, int reach = 4)
 {
-    constexpr int reach = 4;
     for (const QPointF& p : points)
         if (!near(image, chartPoint(p.x(), p.y()), isBlue, reach))
             return false;

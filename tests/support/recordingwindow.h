@@ -4,15 +4,12 @@
 // as the layout table says, and driven as a user drives the real one: choose an option,
 // type, click the button, the chart or the About entry. No toolkit, no display.
 
-#include "chart/frictionchart.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/recordingsurface.h"
 #include "ui/controltable.h"
 #include "ui/mainwindow.h"
 #include "ui/mainwindowhandlers.h"
 
-#include <algorithm>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -82,37 +79,10 @@ public:
     [[nodiscard]] const std::string& chartDescription() const { return description_; }
     [[nodiscard]] const FlowState& flow() const { return handlers.flowState(); }
 
-    // The chart as it stands: what was drawn since it was last cleared.
-    [[nodiscard]] std::vector<RecordingSurface::Request> chartNow() const
-    {
-        const auto& all = surface.requests;
-        auto start = all.end();
-        while (start != all.begin() && std::prev(start)->kind != RecordingSurface::Kind::Clear)
-            --start;
-        if (start != all.begin())
-            --start;
-        return {start, all.end()};
-    }
-    // The markers on the chart, at (M, 4fL*/D).
-    [[nodiscard]] std::vector<std::pair<double, double>> markers() const
-    {
-        std::vector<std::pair<double, double>> found;
-        for (const RecordingSurface::Request& r : chartNow())
-            if (r.kind == RecordingSurface::Kind::Circle)
-                found.emplace_back(r.x1, -double(r.y1));
-        return found;
-    }
-    // Whether the chart shows the curve of this γ and nothing but its markers besides.
-    [[nodiscard]] bool showsCurveFor(double gama) const
-    {
-        FlowState flow;
-        flow.set_gama(gama);
-        RecordingSurface expected;
-        FLD4_Graph(flow, expected);
-        std::vector<RecordingSurface::Request> now = chartNow();
-        std::erase_if(now, [](const auto& r) { return r.kind == RecordingSurface::Kind::Circle; });
-        return now == expected.requests;
-    }
+    // The chart as it stands, its markers at (M, 4fL*/D), and whether it shows γ's curve.
+    [[nodiscard]] std::vector<RecordingSurface::Request> chartNow() const { return surface.sinceLastClear(); }
+    [[nodiscard]] std::vector<std::pair<double, double>> markers() const { return surface.markers(); }
+    [[nodiscard]] bool showsCurveFor(double gama) const { return surface.showsCurveFor(gama); }
 
     // MainWindow
     [[nodiscard]] std::string text(Box box) const override { return texts_.at(box); }
@@ -130,11 +100,13 @@ public:
     void announce(std::string_view words) override { announcements.emplace_back(words); }
     Messenger& messenger() override { return messages; }
     void showAboutWindow() override { ++aboutShown; }
+    void showProblemsWindow() override { ++problemsShown; }
 
     std::string separator = ".";
     RecordingSurface surface;
     MessageRecorder messages;
     int aboutShown = 0;
+    int problemsShown = 0;
     std::vector<std::string> announcements;
 
 private:

@@ -37,6 +37,7 @@ const layouts = [
 for (const { title, size, beside } of layouts) {
     test.describe(() => {
         test.use({ viewport: size });
+
         test(`the About window is placed ${title}`, async ({ velmora }) => {
             await openAbout(velmora);
             const main = await velmora.window.boundingBox();

@@ -14,6 +14,11 @@ const states = [
         await velmora.aboutItem.click();
         await expect(velmora.about).toBeVisible();
     } },
+    { title: 'with the Fanno problems window open after a duct', reach: async (velmora) => {
+        await velmora.problemsItem.click();
+        await velmora.problems.solveDuct('0.3', '4');
+        await expect(velmora.problems.box('M2')).toHaveValue('0.4744');
+    } },
     { title: 'with a message open', reach: async (velmora) => {
         await velmora.calculate();
         await expect(velmora.message).toBeVisible();

@@ -55,6 +55,20 @@ test('arrow keys move the option and switch the mode', async ({ page, velmora })
     await expect(velmora.box('friction')).toBeHidden();
 });
 
+// As on the desktop, the button is no default one: Return presses nothing, Space presses it.
+test('Return on the focused button presses nothing, and Space presses it', async ({ page, velmora, browserName }) => {
+    test.skip(browserName === '_bidiFirefox',
+        'headless Firefox over BiDi: the page has no system focus, so no key presses a focused button');
+    await velmora.choose('M');
+    await velmora.box('mach').fill('2');
+    await velmora.button.focus();
+    await page.keyboard.press('Enter');
+    await expect(velmora.box('friction')).toHaveValue('1');
+    await expect(velmora.message).toHaveCount(0);
+    await page.keyboard.press('Space');
+    await expect(velmora.box('friction')).toHaveValue('0.305');
+});
+
 test('a calculation can be run from the keyboard alone', async ({ page, velmora, browserName }) => {
     test.skip(browserName === '_bidiFirefox',
         'headless Firefox over BiDi: the page has no system focus, so Space does not press a focused button');

@@ -21,6 +21,7 @@ test('after one visit the page works with the server gone', async ({ page, serve
 
 test.describe(() => {
     test.use({ allowErrors: true });
+
     test('without velmora.wasm the page says so in plain text and shows no controls',
          async ({ page, serveSite }) => {
              const server = await serveSite({ missing: 'velmora.wasm' });
@@ -28,6 +29,22 @@ test.describe(() => {
              await expect(page.getByText(/velmora\.wasm/)).toBeVisible({ timeout: 15_000 });
              for (const role of ['textbox', 'radio', 'button', 'menuitem'])
                  await expect(page.getByRole(role), role).toHaveCount(0);
+         });
+
+    // A page that lost an element the program needs (an edited or half-copied site).
+    test('a page without an element of the program says so once and computes nothing',
+         async ({ page, server, errors }) => {
+             await page.route(server.url, async (route) => {
+                 const response = await route.fetch();
+                 const body = (await response.text()).replace('id="Text_FLD4"', 'id="renamed"');
+                 await route.fulfill({ response, body });
+             });
+             await page.goto(server.url);
+             const said = 'Velmora cannot start: this page has no element "Text_FLD4".';
+             await expect(page.getByText(said)).toBeVisible({ timeout: 15_000 });
+             await expect(page.locator('[inert]')).not.toHaveCount(0);
+             expect(errors.filter((line) => line.includes(said))).toHaveLength(1);
+             expect(errors.filter((line) => !line.includes(said))).toEqual([]);
          });
 });
 
@@ -43,6 +60,8 @@ test('the page loads with no missing file when everything is served', async ({ p
     page.on('response', (response) => { if (response.status() >= 400) failed.push(response.url()); });
     page.on('requestfailed', (request) => failed.push(request.url()));
     await new Velmora(page).open(server.url);
+    // Until every file the page asks for, the service worker's too, has been answered.
+    // eslint-disable-next-line playwright/no-networkidle
     await page.waitForLoadState('networkidle');
     expect(failed).toEqual([]);
 });

@@ -67,3 +67,41 @@ test('About opens with a tap and closes with a tap', async ({ velmora }) => {
     await velmora.about.getByRole('button', { name: 'Close', exact: true }).tap();
     await expect(velmora.about).toHaveCount(0);
 });
+
+test('a tap on the chart marks the sonic point, and one on its caption runs nothing', async ({ velmora }) => {
+    await velmora.radio('M').tap();
+    await typeOnScreen(velmora, 'mach', '2');
+    await velmora.button.tap();
+    const marked = 'γ = 1.4; marked: M = 2, 4fL*/D = 0.305';
+    await expect(velmora.chart).toHaveAccessibleDescription(marked);
+    await velmora.chart.getByText('4 f L*/D', { exact: true }).tap();
+    await expect(velmora.chart).toHaveAccessibleDescription(marked);
+    await velmora.chart.tap();
+    await expect(velmora.chart).toHaveAccessibleDescription('γ = 1.4; marked: M = 1, 4fL*/D = 0');
+});
+
+test('the Problems window stands below the main window, in view across, and its own choice solves', async ({ page, velmora }) => {
+    await velmora.problemsItem.click();
+    const problems = velmora.problems;
+    await expect(problems.window).toBeVisible();
+    const main = await velmora.window.boundingBox();
+    const box = await problems.window.boundingBox();
+    expect(box.y).toBeGreaterThanOrEqual(main.y + main.height - 1);
+    expect(box.x + box.width).toBeLessThanOrEqual(page.viewportSize().width);
+    // No control covers another, so each can be reached with a finger.
+    const places = await problems.window.locator('input, select, button.command, [role="img"]').evaluateAll(
+        (elements) => elements.map((e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; }));
+    for (let i = 0; i < places.length; ++i)
+        for (let j = i + 1; j < places.length; ++j) {
+            const [a, b] = [places[i], places[j]];
+            expect(a[2] <= b[0] || b[2] <= a[0] || a[3] <= b[1] || b[3] <= a[1], `controls ${i} and ${j} apart`).toBe(true);
+        }
+    await problems.known.selectOption({ label: 'T/T*' });
+    await expect(problems.known).toHaveValue('T/T*');
+    const known = problems.box('Known value');
+    await known.click();
+    await page.keyboard.insertText('1.1');
+    await problems.button('Solve').click();
+    await expect(problems.box('T/T*')).toHaveValue('1.1');
+    await expect(problems.box('M')).toHaveValue('0.6742');
+});

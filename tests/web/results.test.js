@@ -12,6 +12,7 @@ for (const s of cases) {
     // Option 4fL*/D shows and marks both Mach numbers, subsonic and supersonic.
     const both = s.option === 'friction';
     const markers = both ? 2 : 1;
+
     test(`${s.name} gives the results, the ratio boxes and ${markers} marker(s)`, async ({ velmora }) => {
         await enact(velmora, s);
         await expectBoxes(velmora, s);
@@ -49,9 +50,11 @@ test('the chart draws a red curve and blue markers and describes the mark', asyn
     expect(curve).toContain('rgb(255, 0, 0)');
 });
 
-test('a click on the chart redraws it with M = 1 marked', async ({ velmora }) => {
+test('a click on the chart redraws it with M = 1 marked; one on its caption runs nothing', async ({ velmora }) => {
     await velmora.run('M', '2');
     await expect(velmora.markers()).toHaveCount(1);
+    await velmora.chart.getByText('4 f L*/D', { exact: true }).click();
+    await expect(velmora.chart).toHaveAccessibleDescription('γ = 1.4; marked: M = 2, 4fL*/D = 0.305');
     await velmora.chart.click();
     await expect(velmora.chart).toHaveAccessibleDescription('γ = 1.4; marked: M = 1, 4fL*/D = 0');
     await expect(velmora.markers()).toHaveCount(1);

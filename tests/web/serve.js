@@ -33,7 +33,7 @@ function fileFor(root, pathname) {
     let decoded;
     try {
         decoded = decodeURIComponent(pathname);
-    } catch (error) {
+    } catch {
         return null;
     }
     if (decoded.includes('\0'))

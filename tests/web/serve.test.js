@@ -24,6 +24,7 @@ function get(url, rawPath) {
 }
 
 let root, folder;
+
 test.beforeAll(() => {
     root = fs.mkdtempSync(path.join(os.tmpdir(), 'velmora-serve-'));
     folder = path.join(root, 'site');
@@ -34,6 +35,7 @@ test.beforeAll(() => {
     for (const name of ['a.js', 'a.wasm', 'a.css', 'a.svg', 'a.png', 'a.woff2', 'a.webmanifest', 'a.json', 'a.bin'])
         fs.writeFileSync(path.join(folder, name), name);
 });
+
 test.afterAll(() => fs.rmSync(root, { recursive: true, force: true }));
 
 const types = [
@@ -64,6 +66,7 @@ test('each file is served with its MIME type', async () => {
 
 const refused = ['/../secret.txt', '/sub/../../secret.txt', '/%2e%2e/secret.txt', '/..%2fsecret.txt',
                  '/sub/', '/sub', '/nothing.js', '/%E0%A4%A'];
+
 test('paths outside the folder, folders without an index and absent files are 404', async () => {
     const server = await serve(folder);
     try {

@@ -8,7 +8,7 @@ test('the page is titled Velmora and holds one main window with a menu bar', asy
     await expect(page).toHaveTitle('Velmora');
     await expect(velmora.window).toHaveCount(1);
     await expect(velmora.menubar).toBeVisible();
-    await expect(velmora.menubar.getByRole('menuitem')).toHaveText(['About']);
+    await expect(velmora.menubar.getByRole('menuitem')).toHaveText(['About', 'Problems']);
 });
 
 // The window comes with the page and shows at once; until the program has bound it, it

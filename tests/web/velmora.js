@@ -7,12 +7,50 @@ const {
     names, resultBoxes, ratioBoxes, options, inputBoxes, controls, optionControls, buttonNames,
 } = require('./pagenames');
 
+// The Fanno problems window, a dialog of its own; its boxes are named by their quantities.
+class Problems {
+    constructor(page) {
+        this.page = page;
+        this.window = page.getByRole('dialog', { name: 'Fanno problems', exact: true });
+        this.known = this.window.getByRole('combobox', { name: 'Known quantity', exact: true });
+        this.chart = this.window.getByRole('img', { name: '4fL*/D against Mach number', exact: true });
+    }
+
+    box(name) {
+        return this.window.getByRole('textbox', { name, exact: true });
+    }
+
+    button(name) {
+        return this.window.getByRole('button', { name, exact: true });
+    }
+
+    // Chooses KNOWN, types VALUE as the known value and solves.
+    async solve(known, value) {
+        await this.known.selectOption({ label: known });
+        await this.box('Known value').fill(value);
+        await this.button('Solve').click();
+    }
+
+    async solveDuct(M1, FLD4) {
+        await this.box('Inlet Mach number M1').fill(M1);
+        await this.box('Duct 4fL/D').fill(FLD4);
+        await this.button('Solve duct').click();
+    }
+
+    // Each box named in EXPECTED holds its text.
+    async expectBoxes(expected) {
+        for (const [name, text] of Object.entries(expected))
+            await expect(this.box(name), name).toHaveValue(text);
+    }
+}
+
 class Velmora {
     constructor(page) {
         this.page = page;
         this.window = page.getByRole('region', { name: 'Velmora', exact: true });
         this.menubar = this.window.getByRole('menubar');
         this.aboutItem = this.menubar.getByRole('menuitem', { name: 'About', exact: true });
+        this.problemsItem = this.menubar.getByRole('menuitem', { name: 'Problems', exact: true });
         this.options = this.window.getByRole('radiogroup', { name: 'Input options', exact: true });
         this.button = this.window.getByRole('button',
             { name: new RegExp(`^(${buttonNames.start}|${buttonNames.ready})$`) });
@@ -20,6 +58,7 @@ class Velmora {
         this.status = page.getByRole('status');
         this.message = page.getByRole('dialog', { name: 'Velmora', exact: true });
         this.about = page.getByRole('dialog', { name: 'About', exact: true });
+        this.problems = new Problems(page);
     }
 
     // A text box by its key in `names`; found whether shown or hidden, so that a test can
@@ -71,6 +110,42 @@ class Velmora {
 
     curve() {
         return this.chart.locator('line, polyline');
+    }
+
+    // Every box of the main window with its text, shown or hidden, and what its chart shows.
+    async mainWindowState() {
+        const boxes = await this.window.getByRole('textbox', { includeHidden: true }).evaluateAll(
+            (elements) => elements.map((e) => `${e.getAttribute('aria-label')}=${e.value}${e.hidden ? ' (hidden)' : ''}`));
+        return { boxes, chart: await this.chart.getAttribute('aria-describedby').then((id) =>
+            this.page.locator(`[id="${id}"]`).textContent()) };
+    }
+
+    // Counts how many times a dialog is shown from now on, even when one closes and
+    // the next opens within the same task (native <dialog> gets `open`; others lose `hidden`
+    // or are added); the function it gives reads the count.
+    async countShownMessages() {
+        await this.page.evaluate(() => {
+            window.velmoraShown = 0;
+            const isDialog = (node) => node.nodeType === 1
+                && (node.localName === 'dialog' || node.getAttribute('role') === 'dialog');
+            new MutationObserver((records) => {
+                for (const r of records) {
+                    if (r.type === 'childList') {
+                        for (const node of r.addedNodes)
+                            if (isDialog(node) && !node.hidden && (node.localName !== 'dialog' || node.open))
+                                ++window.velmoraShown;
+                    } else if (isDialog(r.target)) {
+                        const now = r.target.getAttribute(r.attributeName);
+                        if (r.attributeName === 'open' && r.oldValue === null && now !== null)
+                            ++window.velmoraShown;
+                        if (r.attributeName === 'hidden' && r.oldValue !== null && now === null)
+                            ++window.velmoraShown;
+                    }
+                }
+            }).observe(document.body, { subtree: true, childList: true, attributes: true,
+                                        attributeOldValue: true, attributeFilter: ['open', 'hidden'] });
+        });
+        return () => this.page.evaluate(() => window.velmoraShown);
     }
 
     // The message dialog's text is TEXT; closes it with OK.
