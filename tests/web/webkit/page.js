@@ -9,9 +9,10 @@ const { names, options, inputBoxes, buttonNames } = require('../pagenames');
 
 // Every element that may carry one of the roles the tests look for; WebKit's computed role
 // decides which one it is.
-const candidates = 'section, input, button, fieldset, dialog, [role]';
-// WebKit's names for the roles whose ARIA names it does not give back.
-const webkitRoles = { img: 'image' };
+const candidates = 'section, input, select, button, fieldset, dialog, [role]';
+// WebKit's names for the roles whose ARIA names it does not give back; a <select> is a
+// pop-up button to it.
+const webkitRoles = { img: 'image', combobox: 'button' };
 
 // How long a condition may take to come true before the check fails: a limit on waiting,
 // never a measure that is asserted.
@@ -47,9 +48,53 @@ async function untilEqual(read, expected, what) {
     }
 }
 
+// The Fanno problems window, as ../velmora.js's Problems: its boxes named by their quantities.
+class WebKitProblems {
+    constructor(velmora) {
+        this.velmora = velmora;
+    }
+
+    async window() {
+        return this.velmora.one('dialog', 'Fanno problems');
+    }
+
+    async box(name) {
+        return this.velmora.one('textbox', name, { scope: await this.window() });
+    }
+
+    async button(name) {
+        return this.velmora.one('button', name, { scope: await this.window() });
+    }
+
+    async chart() {
+        return this.velmora.one('img', '4fL*/D against Mach number', { scope: await this.window() });
+    }
+
+    async enter(name, text) {
+        await (await this.box(name)).click();
+        await this.velmora.selectAll();
+        await this.velmora.press(text);
+    }
+
+    // Chooses KNOWN (an entry of the choice, by its text), types VALUE and solves.
+    async solve(known, value) {
+        const choice = await this.velmora.one('combobox', 'Known quantity', { scope: await this.window() });
+        await (await choice.findElement(By.xpath(`./option[normalize-space(.) = "${known}"]`))).click();
+        await this.enter('Known value', value);
+        await (await this.button('Solve')).click();
+    }
+
+    async solveDuct(M1, FLD4) {
+        await this.enter('Inlet Mach number M1', M1);
+        await this.enter('Duct 4fL/D', FLD4);
+        await (await this.button('Solve duct')).click();
+    }
+}
+
 class WebKitVelmora {
     constructor(driver) {
         this.driver = driver;
+        this.problems = new WebKitProblems(this);
     }
 
     // The elements under SCOPE (the document when null) whose computed role is ROLE and,
@@ -115,9 +160,13 @@ class WebKitVelmora {
         return this.one('img', '4fL*/D against Mach number', { scope: await this.window() });
     }
 
-    async aboutItem() {
+    async menuItem(name) {
         const menubar = await this.one('menubar', undefined, { scope: await this.window() });
-        return this.one('menuitem', 'About', { scope: menubar });
+        return this.one('menuitem', name, { scope: menubar });
+    }
+
+    async aboutItem() {
+        return this.menuItem('About');
     }
 
     // The open message dialog and About window, or null when none is shown.
