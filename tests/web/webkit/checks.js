@@ -477,6 +477,87 @@ for (const [title, size, beside] of [['beside the main window on a wide screen',
     }, { size });
 }
 
+// The main window's boxes (with whether each is hidden) and its chart's description.
+async function mainWindowState(velmora, driver) {
+    const boxes = await velmora.all('textbox', undefined, { scope: await velmora.window(), hidden: true });
+    return {
+        boxes: await driver.executeScript(`return arguments[0].map((e) =>
+            e.getAttribute('aria-label') + '=' + e.value + (e.hidden ? ' (hidden)' : ''))`, boxes),
+        chart: await velmora.description(await velmora.chart()),
+    };
+}
+
+check('nothing the main window shows changes while the window solves', async ({ velmora, driver }) => {
+    await velmora.run('M', '2');
+    await untilEqual(() => velmora.value('friction'), '0.305', 'friction');
+    const before = await mainWindowState(velmora, driver);
+    const problems = await openProblems(velmora);
+    await problems.enter('Ratio of specific heats γ', '1.3');
+    await problems.solve('T/T*', '1.1');
+    await until(async () => (await (await problems.box('M')).getProperty('value')) !== '', 'M solved');
+    await problems.solveDuct('0.3', '6');
+    const message = await until(() => velmora.message(), 'a message is shown');
+    await (await velmora.one('button', 'OK', { scope: message })).click();
+    const chart = await problems.chart();
+    await chart.click();
+    await until(async () => /marked: M = 1,/.test(await velmora.description(chart)), 'M = 1 marked');
+    assert.deepStrictEqual(await mainWindowState(velmora, driver), before);
+});
+
+// The focus goes down the first section, then down the duct's, then to the chart.
+check('Tab goes down each section in turn, to every box, choice and button', async ({ velmora, driver }) => {
+    const problems = await openProblems(velmora);
+    await driver.executeScript('arguments[0].focus()', await problems.box('Ratio of specific heats γ'));
+    const stops = [];
+    for (let step = 0; step < 40; ++step) {
+        const stop = await driver.executeScript(`const e = document.activeElement;
+            const box = e.getBoundingClientRect();
+            return { name: e.getAttribute('aria-label') || e.textContent, x: box.x, y: box.y };`);
+        stops.push(stop);
+        if (stop.name === '4fL*/D against Mach number')
+            break;
+        await velmora.press(Key.TAB);
+    }
+    const names = stops.map((stop) => stop.name);
+    for (const name of ['Known quantity', 'Known value', 'Solve', 'M', '(s*-s)/R', 'Inlet Mach number M1',
+        'Duct 4fL/D', 'Solve duct', 'M2', 'Longest duct 4fL*/D', '4fL*/D against Mach number'])
+        assert.ok(names.includes(name), `${name} in ${names.join(', ')}`);
+    const duct = names.indexOf('Inlet Mach number M1');
+    for (const section of [stops.slice(1, duct), stops.slice(duct, -1)])
+        for (let i = 1; i < section.length; ++i)
+            assert.ok(section[i].y > section[i - 1].y, `${section[i - 1].name} → ${section[i].name}`);
+    assert.ok(stops[duct].x > stops[duct - 1].x || stops[duct].y > stops[duct - 1].y);
+});
+
+// Clicks ELEMENT at (X, Y) from its top left corner (WebDriver's offsets are from its centre;
+// its actions, unlike its element click, do not scroll the element into view).
+async function clickAt(driver, element, x, y) {
+    await driver.executeScript('arguments[0].scrollIntoView({ block: "center" })', element);
+    const { width, height } = await element.getRect();
+    await driver.actions().move({ origin: element, x: Math.round(x - width / 2), y: Math.round(y - height / 2) })
+        .click().perform();
+}
+
+for (const [title, size] of [['beside the main window on a wide screen', desktop],
+    ['below the main window on a narrow screen', phone]]) {
+    check(`${title}, a click on the chart's caption runs nothing and one on the chart marks M = 1`,
+          async ({ velmora, driver }) => {
+              const problems = await openProblems(velmora);
+              await problems.solve('M', '2');
+              const chart = await problems.chart();
+              const marked = 'γ = 1.4; marked: M = 2, 4fL*/D = 0.305';
+              await untilEqual(() => velmora.description(chart), marked, 'description');
+              const caption = await chart.findElement(By.xpath('.//*[normalize-space(text()) = "4 f L*/D"]'));
+              const place = await caption.getRect();
+              for (const [x, y] of [[1, 1], [place.width - 2, place.height - 2]])
+                  await clickAt(driver, caption, x, y);
+              assert.strictEqual(await velmora.description(chart), marked, 'after clicks on the caption');
+              const { width, height } = await chart.getRect();
+              await clickAt(driver, chart, width / 2, height - 10);
+              await untilEqual(() => velmora.description(chart), 'γ = 1.4; marked: M = 1, 4fL*/D = 0', 'description');
+          }, { size });
+}
+
 // --- phone.test.js ----------------------------------------------------------------------
 
 check('the whole main window is in view with no sideways scrolling', async ({ velmora, driver }) => {
@@ -488,6 +569,28 @@ check('the whole main window is in view with no sideways scrolling', async ({ ve
         'return { scroll: document.documentElement.scrollWidth, inner: window.innerWidth }');
     assert.ok(widths.scroll <= widths.inner, JSON.stringify(widths));
 }, { size: phone });
+
+check('the Problems window stands below the main window, in view across, and its own choice solves',
+      async ({ velmora, driver }) => {
+          const problems = await openProblems(velmora);
+          const main = await (await velmora.window()).getRect();
+          const box = await (await problems.window()).getRect();
+          assert.ok(box.y >= main.y + main.height - 1, 'below the main window');
+          assert.ok(box.x + box.width <= phone.width, 'in view across');
+          // No control covers another, so each can be reached with a finger.
+          const places = await driver.executeScript(`return [...arguments[0].querySelectorAll(
+              'input, select, button.command, [role="img"]')].map((e) => {
+                  const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; })`,
+          await problems.window());
+          for (let i = 0; i < places.length; ++i)
+              for (let j = i + 1; j < places.length; ++j) {
+                  const [a, b] = [places[i], places[j]];
+                  assert.ok(a[2] <= b[0] || b[2] <= a[0] || a[3] <= b[1] || b[3] <= a[1], `controls ${i} and ${j} apart`);
+              }
+          await problems.solve('T/T*', '1.1');
+          await untilEqual(async () => (await problems.box('T/T*')).getProperty('value'), '1.1', 'T/T*');
+          await untilEqual(async () => (await problems.box('M')).getProperty('value'), '0.6742', 'M');
+      }, { size: phone });
 
 for (const s of pick((c) => c.locale === 'C' && c.option && c.message === null))
     check(`tapping option ${s.option} and typing ${s.typed} on screen gives the results of ${s.name}`, null,

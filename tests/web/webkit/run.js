@@ -34,7 +34,8 @@ async function stopAll() {
         child.kill();
         await ended;
     }
-    fs.rmSync(scratch, { recursive: true, force: true });
+    // The browser, which the driver started, may still be writing its cache as it ends.
+    fs.rmSync(scratch, { recursive: true, force: true, maxRetries: 10 });
 }
 
 function freePort() {
