@@ -480,11 +480,12 @@ for (const [title, size, beside] of [['beside the main window on a wide screen',
 // The main window's boxes (with whether each is hidden) and its chart's description.
 async function mainWindowState(velmora, driver) {
     const boxes = await velmora.all('textbox', undefined, { scope: await velmora.window(), hidden: true });
-    return {
-        boxes: await driver.executeScript(`return arguments[0].map((e) =>
-            e.getAttribute('aria-label') + '=' + e.value + (e.hidden ? ' (hidden)' : ''))`, boxes),
-        chart: await velmora.description(await velmora.chart()),
-    };
+    // One element a call: WebKit's driver takes no elements inside an array.
+    const texts = [];
+    for (const box of boxes)
+        texts.push(await driver.executeScript(`const e = arguments[0];
+            return e.getAttribute('aria-label') + '=' + e.value + (e.hidden ? ' (hidden)' : '')`, box));
+    return { boxes: texts, chart: await velmora.description(await velmora.chart()) };
 }
 
 check('nothing the main window shows changes while the window solves', async ({ velmora, driver }) => {

@@ -59,7 +59,9 @@ async function waitFor(condition, what) {
 
 // Xvfb on a display no one uses: it writes the display's number once it takes clients.
 async function startXvfb() {
-    const xvfb = childProcess.spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'],
+    // -noreset: a browser that starts as the last one leaves finds the display still there.
+    const xvfb = childProcess.spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp',
+                                             '-noreset'],
                                     { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
     started.push(xvfb);
     let number = '';
