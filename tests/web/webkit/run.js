@@ -233,6 +233,10 @@ async function main() {
     return counts.failed === 0 && counts.passed > 0 ? 0 : 1;
 }
 
+// Stopped from outside (Ctrl+C, a test driver's timeout): still ends what it started.
+for (const signal of ['SIGINT', 'SIGTERM'])
+    process.once(signal, () => stopAll().finally(() => process.exit(1)));
+
 main().catch((error) => {
     console.error(`webkit/run.js: ${error.stack || error}`);
     return 1;
