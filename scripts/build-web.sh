@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Velmora for the browser on Debian 12 or 13 with Debian's emscripten and Node.js
-# (and Playwright from npm, at the versions of tests/web/package-lock.json, for the page
-# tests), tests it, and leaves in build-web/:
+# (and Playwright and selenium-webdriver from npm, at the versions of
+# tests/web/package-lock.json, for the page tests in Chromium, Firefox and WebKit), tests
+# it, and leaves in build-web/:
 #   site/                        a static folder any web server can serve as it is
 #   Velmora-VERSION-web.zip      that folder, zipped
 #   SHA256SUMS                   for the zip and every file of the site
@@ -18,7 +19,8 @@ velmora_build=$(build_folder web)
 
 ensure_packages "${web_packages[@]}"
 command -v npm >/dev/null || ensure_packages "$npm_package"
-for tool in emcc em++ node npm pyftsubset brotli zip chromium; do
+for tool in emcc em++ node npm pyftsubset brotli zip chromium firefox-esr WebKitWebDriver Xvfb \
+    localedef; do
     command -v "$tool" >/dev/null || die "$tool is missing after installing packages"
 done
 # Debian's emscripten finds its JavaScript tools (acorn) among Debian's Node.js modules,
@@ -39,7 +41,7 @@ fi
 cmake --build "$velmora_build" >"$log_dir/build.log" 2>&1 || die_with_log "building Velmora for the browser" "$log_dir/build.log"
 echo "Velmora for the browser: built in $velmora_build"
 
-# The page tests' packages, exactly as locked.
+# The page tests' packages, exactly as locked: Playwright, axe and selenium-webdriver.
 (cd "$velmora_root/tests/web" && npm ci --no-audit --no-fund) >"$log_dir/npm.log" 2>&1 ||
     die_with_log "installing the page tests' packages" "$log_dir/npm.log"
 

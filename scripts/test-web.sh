@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of the browser build (build-web/, made by build-web.sh) through CTest:
 # the core and window-behaviour suites under Node.js, and the page in Debian's Chromium
-# with Playwright Test.
+# and Firefox with Playwright Test and in WebKitGTK with selenium-webdriver
+# (tests/web/webkit/run.js). One engine alone: -- -R page_test_webkit
 #   scripts/test-web.sh [-- CTEST-OPTIONS...]
 # shellcheck source=lib/common.sh
 source "$(dirname "$0")/lib/common.sh"

@@ -176,11 +176,12 @@ windows_check_packages=(xvfb xauth xdotool xclip imagemagick unzip locales wine 
 
 # The browser program: Debian's emscripten and Node.js, GoogleTest's source for the core
 # suites, fonttools with brotli to subset the page's fonts to WOFF2, brotli and zip for the
-# site, Chromium, Firefox and WebKitGTK's driver (under Xvfb) for the page tests; and npm
-# for the page tests' Playwright, where the Node.js installed has none of its own (a
-# Node.js from elsewhere may bring npm and conflict with Debian's).
+# site, Chromium, Firefox and WebKitGTK's driver (under Xvfb) for the page tests, with the
+# sources of the locales WebKit's language is made from; and npm for the page tests'
+# packages, where the Node.js installed has none of its own (a Node.js from elsewhere may
+# bring npm and conflict with Debian's).
 web_packages=(cmake ninja-build emscripten googletest nodejs fonttools python3-brotli brotli zip chromium
-              firefox-esr webkit2gtk-driver xvfb
+              firefox-esr webkit2gtk-driver xvfb locales
               "${layout_font_packages[@]}")
 npm_package=npm
 

@@ -1,7 +1,7 @@
 // A small static file server for the built site, in plain Node.js: one folder on
 // 127.0.0.1, on a free port unless one is given. The page tests start one per test, so a
 // test can stop it (offline) or have it pretend a file is missing.
-//   serve(folder, { missing, port }) -> Promise<{ url, close() }>
+//   serve(folder, { missing, hold, port }) -> Promise<{ url, close(), release(), refused() }>
 //   node tests/web/serve.js FOLDER [PORT]   prints the address and serves until Ctrl+C
 'use strict';
 const fs = require('fs');
@@ -54,23 +54,36 @@ function notFound(response) {
     response.end('Not found\n');
 }
 
-// MISSING is a path relative to FOLDER (or a list of them) that answers 404 as if absent.
-function serve(folder, { missing = [], port = 0 } = {}) {
+// MISSING is a path relative to FOLDER (or a list of them) that answers 404 as if absent;
+// HOLD, one whose answer waits until release() (a browser that cannot hold a request
+// itself sees the page before it). refused() lists the paths answered with an error.
+function serve(folder, { missing = [], hold = [], port = 0 } = {}) {
     const root = path.resolve(folder);
-    const absent = new Set([].concat(missing).map((name) => path.resolve(root, name)));
+    const files = (names) => new Set([].concat(names).map((name) => path.resolve(root, name)));
+    const absent = files(missing);
+    const held = files(hold);
+    let release;
+    const released = new Promise((resolve) => { release = resolve; });
+    const refused = [];
     const sockets = new Set();
-    const server = http.createServer((request, response) => {
+    const server = http.createServer(async (request, response) => {
+        const pathname = request.url.split('?')[0].split('#')[0];
+        response.on('finish', () => {
+            if (response.statusCode >= 400)
+                refused.push(pathname);
+        });
         if (request.method !== 'GET' && request.method !== 'HEAD') {
             response.writeHead(405, { Allow: 'GET, HEAD' });
             response.end();
             return;
         }
-        const pathname = request.url.split('?')[0].split('#')[0];
         let file = fileFor(root, pathname);
         if (file === null) {
             notFound(response);
             return;
         }
+        if (held.has(file))
+            await released;
         fs.stat(file, (error, stats) => {
             if (!error && stats.isDirectory()) {
                 // No listing: a folder is only ever its index.html.
@@ -104,6 +117,8 @@ function serve(folder, { missing = [], port = 0 } = {}) {
             let closing = null;
             resolve({
                 url,
+                release,
+                refused: () => [...refused],
                 // Stops listening and cuts every open connection (kept-alive ones too), so
                 // that the page really finds the server gone.
                 close() {

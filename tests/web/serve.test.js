@@ -91,6 +91,24 @@ test('a file named missing answers 404 while the others are still served', async
     }
 });
 
+test('a held file is answered once released, and the paths refused are listed', async () => {
+    const server = await serve(folder, { hold: 'a.wasm', missing: 'a.css' });
+    try {
+        let answered = null;
+        const held = get(server.url, '/a.wasm').then((answer) => { answered = answer; });
+        expect((await get(server.url, '/a.js')).status).toBe(200);
+        expect(answered).toBeNull();
+        server.release();
+        await held;
+        expect(answered).toEqual({ status: 200, type: 'application/wasm', body: 'a.wasm' });
+        await get(server.url, '/a.css');
+        await get(server.url, '/../secret.txt');
+        expect(server.refused()).toEqual(['/a.css', '/../secret.txt']);
+    } finally {
+        await server.close();
+    }
+});
+
 test('after close the address no longer answers', async () => {
     const server = await serve(folder);
     expect((await get(server.url, '/')).status).toBe(200);
