@@ -1,8 +1,8 @@
 // Runs the Playwright tests in Debian's Firefox ESR, where its WebDriver BiDi has what
-// Playwright's browser type for a stock Firefox asks for. Firefox ESR 140 (Debian 12's and
-// 13's release archives) answers its first calls "unknown command"
-// (network.addDataCollector, then emulation.setLocaleOverride); 153 (Debian 12's security
-// archive, which an installed Debian has) runs them all. With an older one the engine's
+// Playwright's browser type for a stock Firefox asks for. Firefox ESR 140 (Debian 12's
+// release archive) answers its first calls "unknown command" (network.addDataCollector,
+// then emulation.setLocaleOverride); 153 (Debian 12's security archive, which an
+// installed Debian has) and Debian 13's run them all. With an older one the engine's
 // tests are skipped, the reason printed, and the exit status is CTest's "skipped".
 //   node firefox.js [playwright test options]
 'use strict';
