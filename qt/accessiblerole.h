@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QString>
+#include <QtGlobal>
 
 namespace velmora {
 
@@ -19,6 +21,16 @@ template <class Widget, QAccessible::Role role> void presentWithRole()
 {
     static const bool installed = (QAccessible::installFactory(&accessibleWithRole<Widget, role>), true);
     Q_UNUSED(installed);
+}
+
+// Words for a screen reader to say once, politely, for window. Older Qt has no
+// announcements; their screen readers read each box as the focus reaches it.
+inline void announceToScreenReaders([[maybe_unused]] QObject& window, [[maybe_unused]] const QString& words)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(&window, words);
+    QAccessible::updateAccessibility(&event);
+#endif
 }
 
 } // namespace velmora

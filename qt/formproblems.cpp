@@ -79,13 +79,7 @@ void Form_Problems::describeChart(std::string_view description)
     controls_.picture(ProblemsPicture::Picture1)->setAccessibleDescription(fromUtf8(description));
 }
 
-void Form_Problems::announce([[maybe_unused]] std::string_view words)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(this, fromUtf8(words));
-    QAccessible::updateAccessibility(&event);
-#endif
-}
+void Form_Problems::announce(std::string_view words) { announceToScreenReaders(*this, fromUtf8(words)); }
 
 // An open window may be minimised: it comes back at its size.
 void Form_Problems::activate()

@@ -1,5 +1,6 @@
 #include "qt/formvelmora.h"
 
+#include "qt/accessiblerole.h"
 #include "qt/formabout.h"
 #include "qt/formproblems.h"
 #include "qt/keyevents.h"
@@ -11,7 +12,6 @@
 #include "ui/accessiblenames.h"
 #include "ui/controltable.h"
 
-#include <QAccessible>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -116,14 +116,7 @@ void Form_Velmora::describeChart(std::string_view description)
     controls_.picture(Picture::Picture1)->setAccessibleDescription(fromUtf8(description));
 }
 
-void Form_Velmora::announce([[maybe_unused]] std::string_view words)
-{
-    // Older Qt has no announcements; their screen readers read each box as the focus reaches it.
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(this, fromUtf8(words));
-    QAccessible::updateAccessibility(&event);
-#endif
-}
+void Form_Velmora::announce(std::string_view words) { announceToScreenReaders(*this, fromUtf8(words)); }
 
 bool Form_Velmora::eventFilter(QObject* watched, QEvent* event)
 {

@@ -20,10 +20,13 @@ namespace {
 
 // Each section's result boxes, in the order they are written and read out, with the
 // field of the solution each shows.
-struct StateResult {
+template <class Solution> struct ResultBox {
     ProblemsBox box;
-    double FannoQuantities::*field;
+    double Solution::*field;
 };
+using StateResult = ResultBox<FannoQuantities>;
+using DuctResult = ResultBox<DuctSolution>;
+
 constexpr StateResult stateResults[] = {
     {ProblemsBox::Text_M, &FannoQuantities::M},
     {ProblemsBox::Text_FLD4, &FannoQuantities::FLD4},
@@ -35,10 +38,6 @@ constexpr StateResult stateResults[] = {
     {ProblemsBox::Text_Entropy, &FannoQuantities::entropy},
 };
 
-struct DuctResult {
-    ProblemsBox box;
-    double DuctSolution::*field;
-};
 constexpr DuctResult ductResults[] = {
     {ProblemsBox::Text_M2, &DuctSolution::M2},
     {ProblemsBox::Text_P2P1, &DuctSolution::P2P1},

@@ -2,6 +2,7 @@
 // (below it on a narrow screen), one at a time, and the same each time it opens.
 'use strict';
 const { test, expect } = require('./fixtures');
+const { layouts } = require('./velmora');
 
 const aboutTexts = [
     'Program for Calculating',
@@ -30,10 +31,6 @@ test('About opens a window with the program texts and a Close button', async ({ 
         element.getAttribute('aria-modal') === 'true' || element.matches(':modal'))).toBe(false);
 });
 
-const layouts = [
-    { title: 'beside the main window on a wide screen', size: { width: 1280, height: 800 }, beside: true },
-    { title: 'below the main window on a narrow screen', size: { width: 390, height: 844 }, beside: false },
-];
 for (const { title, size, beside } of layouts) {
     test.describe(() => {
         test.use({ viewport: size });

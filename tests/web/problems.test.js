@@ -6,6 +6,7 @@
 'use strict';
 const { test, expect } = require('./fixtures');
 const { solves } = require('./problemcases');
+const { layouts } = require('./velmora');
 
 const problemsTitle = 'Fanno problems';
 
@@ -111,10 +112,6 @@ test('Tab goes down each section in turn, to every box, choice and button', asyn
     expect(stops[duct].x > stops[duct - 1].x || stops[duct].y > stops[duct - 1].y).toBe(true);
 });
 
-const layouts = [
-    { title: 'beside the main window on a wide screen', size: { width: 1280, height: 800 }, beside: true },
-    { title: 'below the main window on a narrow screen', size: { width: 390, height: 844 }, beside: false },
-];
 for (const { title, size, beside } of layouts) {
     test.describe(() => {
         test.use({ viewport: size });

@@ -5,7 +5,7 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { controls, optionControls } = require('./pagenames');
+const { controls, optionControls, inputBoxes } = require('./pagenames');
 
 const file = path.resolve(__dirname, '../../data/scenarios.tsv');
 const columns = ['name', 'locale', 'gamma', 'option', 'typed', 'message', 'boxes'];
@@ -65,4 +65,17 @@ function pick(test) {
     return found;
 }
 
-module.exports = { file, parse, scenarios, scenario, pick };
+// Types and chooses as the scenario says, on a page model VELMORA (Playwright's or
+// WebDriver's: value, enter, choose, calculate), and calculates.
+async function enact(velmora, s) {
+    if (await velmora.value('gamma') !== s.gamma)
+        await velmora.enter('gamma', s.gamma);
+    if (s.option) {
+        await velmora.choose(s.option);
+        if (s.typed !== null)
+            await velmora.enter(inputBoxes[s.option], s.typed);
+    }
+    await velmora.calculate();
+}
+
+module.exports = { file, parse, scenarios, scenario, pick, enact };

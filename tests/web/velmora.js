@@ -83,6 +83,10 @@ class Velmora {
         await expect(this.page.getByText('Loading Velmora…')).toBeHidden();
     }
 
+    async value(key) {
+        return this.box(key).inputValue();
+    }
+
     async choose(key) {
         await this.radio(key).click();
         await expect(this.radio(key)).toBeChecked();
@@ -157,6 +161,12 @@ class Velmora {
     }
 }
 
+// The screens on which a window of its own stands beside the main window, or below it.
+const layouts = [
+    { title: 'beside the main window on a wide screen', size: { width: 1280, height: 800 }, beside: true },
+    { title: 'below the main window on a narrow screen', size: { width: 390, height: 844 }, beside: false },
+];
+
 module.exports = {
-    Velmora, names, resultBoxes, ratioBoxes, options, inputBoxes, controls, optionControls, buttonNames,
+    Velmora, layouts, names, resultBoxes, ratioBoxes, options, inputBoxes, controls, optionControls, buttonNames,
 };

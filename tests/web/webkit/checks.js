@@ -6,7 +6,7 @@ const assert = require('assert');
 const fs = require('fs');
 const { By, Key } = require('selenium-webdriver');
 const { names, ratioBoxes, resultBoxes, inputBoxes, buttonNames } = require('../pagenames');
-const { scenarios, scenario, pick } = require('../scenariotable');
+const { scenarios, scenario, pick, enact } = require('../scenariotable');
 const { solves } = require('../problemcases');
 const { until, untilEqual } = require('./page');
 
@@ -23,17 +23,6 @@ function check(title, run, options = {}) {
 // Measured with WebKitGTK 2.50: a touch pointer's actions arrive as a mouse's.
 const noTouch = 'WebKitGTK\'s WebDriver delivers a touch pointer as a mouse (no touch events, '
     + 'maxTouchPoints 0), so a tap is a click: the scenarios run with clicks on a phone-sized page';
-
-async function enact(velmora, s) {
-    if (await velmora.value('gamma') !== s.gamma)
-        await velmora.enter('gamma', s.gamma);
-    if (s.option) {
-        await velmora.choose(s.option);
-        if (s.typed !== null)
-            await velmora.enter(inputBoxes[s.option], s.typed);
-    }
-    await velmora.calculate();
-}
 
 async function expectBoxes(velmora, s) {
     for (const [key, text] of Object.entries(s.boxes))
